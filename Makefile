@@ -1,0 +1,27 @@
+# Front door: installs what is missing, then calls CMake and ctest.
+BUILD     ?= build
+BUILD_ABS := $(abspath $(BUILD))
+JOBS      ?= $(shell nproc)
+export WINEPREFIX := $(BUILD_ABS)/wineprefix
+
+.PHONY: all setup configure build test run dist clean
+
+all: build
+
+setup:
+	@tools/setup.sh
+
+configure: setup
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && ctest --test-dir $(BUILD) --output-on-failure --timeout 600'
+
+run: build
+	@tools/run.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) dist
