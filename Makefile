@@ -2,6 +2,8 @@
 BUILD     ?= build
 BUILD_ABS := $(abspath $(BUILD))
 JOBS      ?= $(shell nproc)
+# TESTS=regex runs only the matching ctest tests.
+TESTS     ?=
 export WINEPREFIX := $(BUILD_ABS)/wineprefix
 
 .PHONY: all setup configure build test run dist clean
@@ -18,7 +20,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 test: build
-	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && ctest --test-dir $(BUILD) --output-on-failure --timeout 600'
+	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && ctest --test-dir $(BUILD) --output-on-failure --timeout 600 $(if $(TESTS),-R "$(TESTS)")'
 
 run: build
 	@tools/run.sh $(BUILD)
