@@ -1,4 +1,17 @@
 #include "detect/ToolLogEntries.h"
 
-// The logging library is wired in here when it arrives; until then the entries go nowhere.
-void WriteDetectorLogEntry(DetectorLogEntry) {}
+#include "log/ToolLog.h"
+
+void WriteDetectorLogEntry(DetectorLogEntry entry) {
+    switch (entry) {
+    case DetectorLogEntry::ThreadCreationFailed:
+        WriteToolLog(kToolLogCreateDetectThreadFailed);
+        break;
+    case DetectorLogEntry::DetectionFailed:
+        WriteToolLog(kToolLogDetectModernStandbyFailed);
+        break;
+    case DetectorLogEntry::NotSupported:
+        WriteToolLog(kToolLogModernStandbyNotSupported);
+        break;
+    }
+}
