@@ -23,7 +23,8 @@ class ScopedHandle {
     HANDLE Get() const { return m_h; }
     HANDLE* Out() { return &m_h; }
     void Close() {
-        if (m_h && m_h != INVALID_HANDLE_VALUE) CloseHandle(m_h);
+        if (m_h && m_h != INVALID_HANDLE_VALUE)
+            CloseHandle(m_h);
         m_h = nullptr;
     }
 
@@ -41,7 +42,8 @@ class RedirectionOff {
         }
     }
     ~RedirectionOff() {
-        if (m_active) Wow64RevertWow64FsRedirection(m_old);
+        if (m_active)
+            Wow64RevertWow64FsRedirection(m_old);
     }
     RedirectionOff(const RedirectionOff&) = delete;
     RedirectionOff& operator=(const RedirectionOff&) = delete;
@@ -63,8 +65,10 @@ class Watchdog {
             m_thread.Out()[0] = CreateThread(nullptr, 0, &Watchdog::ThreadProc, this, 0, nullptr);
     }
     ~Watchdog() {
-        if (m_done.Get()) SetEvent(m_done.Get());
-        if (m_thread.Get()) WaitForSingleObject(m_thread.Get(), INFINITE);
+        if (m_done.Get())
+            SetEvent(m_done.Get());
+        if (m_thread.Get())
+            WaitForSingleObject(m_thread.Get(), INFINITE);
     }
     Watchdog(const Watchdog&) = delete;
     Watchdog& operator=(const Watchdog&) = delete;
@@ -95,11 +99,13 @@ BOOL CallIsWow64Process(HANDLE hProcess, PBOOL pbWow64) {
     IsWow64ProcessFn fn = g_pfnIsWow64Process.load();
     if (!fn) {
         HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-        if (!kernel) return FALSE;
+        if (!kernel)
+            return FALSE;
         fn = reinterpret_cast<IsWow64ProcessFn>(
             reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
         g_pfnIsWow64Process.store(fn);
-        if (!fn) return FALSE;
+        if (!fn)
+            return FALSE;
     }
     return fn(hProcess, pbWow64);
 }
@@ -112,13 +118,15 @@ BOOL Is64BitSystem() {
 std::wstring NativeInterpreterPath() {
     wchar_t dir[MAX_PATH] = {};
     UINT n = GetSystemDirectoryW(dir, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return std::wstring();
+    if (n == 0 || n >= MAX_PATH)
+        return std::wstring();
     return std::wstring(dir, n) + L"\\cmd.exe";
 }
 
 std::wstring ConvertOutputChunk(const char* chunk) {
     int n = MultiByteToWideChar(CP_ACP, 0, chunk, -1, nullptr, 0);
-    if (n <= 1) return std::wstring();
+    if (n <= 1)
+        return std::wstring();
     std::wstring text(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(CP_ACP, 0, chunk, -1, &text[0], n);
     text.resize(static_cast<size_t>(n - 1));
@@ -132,12 +140,14 @@ BOOL RunConsoleCommand(std::wstring command, std::wstring* pOutput) {
 BOOL RunConsoleCommand(std::wstring command, std::wstring* pOutput,
                        const ConsoleRunOptions& options) {
     RedirectionOff redirection;
-    if (redirection.Failed()) return FALSE;
+    if (redirection.Failed())
+        return FALSE;
 
     // Only the write end is inherited: the child has no use for the read end.
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
     ScopedHandle readEnd, writeEnd;
-    if (!CreatePipe(readEnd.Out(), writeEnd.Out(), &sa, 0)) return FALSE;
+    if (!CreatePipe(readEnd.Out(), writeEnd.Out(), &sa, 0))
+        return FALSE;
     SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW si;
@@ -151,7 +161,8 @@ BOOL RunConsoleCommand(std::wstring command, std::wstring* pOutput,
 
     std::vector<wchar_t> commandLine(kCommandLineChars, L'\0');
     std::wstring formatted = L"cmd /C " + command;
-    if (formatted.size() >= kCommandLineChars) return FALSE;
+    if (formatted.size() >= kCommandLineChars)
+        return FALSE;
     wsprintfW(commandLine.data(), L"%s", formatted.c_str());
 
     // The interpreter comes from the native system folder and starts there, so that neither
@@ -170,7 +181,8 @@ BOOL RunConsoleCommand(std::wstring command, std::wstring* pOutput,
                         CREATE_SUSPENDED, nullptr, systemDir, &si, &pi))
         return FALSE;
     ScopedHandle process(pi.hProcess), thread(pi.hThread);
-    if (job.Get() && !AssignProcessToJobObject(job.Get(), process.Get())) job.Close();
+    if (job.Get() && !AssignProcessToJobObject(job.Get(), process.Get()))
+        job.Close();
     ResumeThread(thread.Get());
 
     writeEnd.Close();
@@ -185,12 +197,14 @@ BOOL RunConsoleCommand(std::wstring command, std::wstring* pOutput,
             if (!ReadFile(readEnd.Get(), buffer.data(), kReadBufferSize - 1, &read, nullptr))
                 break;
             captured += ConvertOutputChunk(buffer.data());
-            if (watchdog.Fired()) break;
+            if (watchdog.Fired())
+                break;
             Sleep(options.chunkPauseMs);
         }
         readEnd.Close();
         WaitForSingleObject(process.Get(), INFINITE);
-        if (watchdog.Fired()) return FALSE;
+        if (watchdog.Fired())
+            return FALSE;
     }
     *pOutput += captured;
     return TRUE;

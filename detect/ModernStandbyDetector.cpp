@@ -36,16 +36,20 @@ OsVersionNumbers ReadOsVersionFromPeb() {
 
 BOOL IsSupportedSystemVersion(OsVersionNumbers version, const CommandRunner& run) {
     for (const RefusedVersion& refused : kRefusedVersions)
-        if (refused.major == version.major && refused.minor == version.minor) return FALSE;
-    if (version.major == 10 && version.minor == 0) return TRUE;
+        if (refused.major == version.major && refused.minor == version.minor)
+            return FALSE;
+    if (version.major == 10 && version.minor == 0)
+        return TRUE;
 
     std::wstring output;
-    if (!run(L"WMIC OS List status", &output)) return FALSE;
+    if (!run(L"WMIC OS List status", &output))
+        return FALSE;
     return output.find(L"Windows 11") != std::wstring::npos ? TRUE : FALSE;
 }
 
 int VerdictFromProbe(BOOL ran, const std::wstring& output) {
-    if (!ran) return DETECT_FAILED;
+    if (!ran)
+        return DETECT_FAILED;
     return output.find(kModernStandbyMarker) != std::wstring::npos ? DETECT_SUPPORTED
                                                                    : DETECT_NOT_SUPPORTED;
 }
@@ -55,7 +59,8 @@ CModernStandbyDetector::CModernStandbyDetector()
       m_readOsVersion(ReadOsVersionFromPeb) {}
 
 BOOL CModernStandbyDetector::SetNotifyWindow(HWND hWnd) {
-    if (!hWnd) return FALSE;
+    if (!hWnd)
+        return FALSE;
     m_hNotifyWnd = hWnd;
     return TRUE;
 }
@@ -84,8 +89,10 @@ BOOL CModernStandbyDetector::DetectModernStandby() {
     SendMessageW(m_hNotifyWnd, WM_CLOSE_EXECUTE_PROMPT, 0, 0);
     SendMessageW(m_hNotifyWnd, WM_DETECT_RESULT, static_cast<WPARAM>(verdict), 0);
 
-    if (verdict == DETECT_FAILED) WriteDetectorLogEntry(DetectorLogEntry::DetectionFailed);
-    if (verdict == DETECT_NOT_SUPPORTED) WriteDetectorLogEntry(DetectorLogEntry::NotSupported);
+    if (verdict == DETECT_FAILED)
+        WriteDetectorLogEntry(DetectorLogEntry::DetectionFailed);
+    if (verdict == DETECT_NOT_SUPPORTED)
+        WriteDetectorLogEntry(DetectorLogEntry::NotSupported);
     return verdict == DETECT_SUPPORTED ? TRUE : FALSE;
 }
 

@@ -18,9 +18,11 @@ template <class T> struct ProcessHeapAllocator {
     ProcessHeapAllocator() = default;
     template <class U> ProcessHeapAllocator(const ProcessHeapAllocator<U>&) {}
     T* allocate(std::size_t n) {
-        if (n > std::numeric_limits<std::size_t>::max() / sizeof(T)) throw std::bad_alloc();
+        if (n > std::numeric_limits<std::size_t>::max() / sizeof(T))
+            throw std::bad_alloc();
         void* p = HeapAlloc(GetProcessHeap(), 0, n * sizeof(T));
-        if (!p) throw std::bad_alloc();
+        if (!p)
+            throw std::bad_alloc();
         return static_cast<T*>(p);
     }
     void deallocate(T* p, std::size_t) { HeapFree(GetProcessHeap(), 0, p); }
@@ -30,7 +32,8 @@ template <class T> struct ProcessHeapAllocator {
 
 class CString {
   public:
-    using String = std::basic_string<wchar_t, std::char_traits<wchar_t>, ProcessHeapAllocator<wchar_t>>;
+    using String =
+        std::basic_string<wchar_t, std::char_traits<wchar_t>, ProcessHeapAllocator<wchar_t>>;
 
     CString() = default;
     CString(const wchar_t* text) : m_s(text ? text : L"") {}
@@ -56,7 +59,8 @@ class CString {
         return *this;
     }
     CString& operator+=(const wchar_t* text) {
-        if (text) m_s += text;
+        if (text)
+            m_s += text;
         return *this;
     }
     CString& operator+=(wchar_t c) {
@@ -111,7 +115,9 @@ class CString {
     }
 
     // A system string (BSTR) copy; the receiver frees it with SysFreeString.
-    BSTR AllocSysString() const { return SysAllocStringLen(m_s.data(), static_cast<UINT>(m_s.size())); }
+    BSTR AllocSysString() const {
+        return SysAllocStringLen(m_s.data(), static_cast<UINT>(m_s.size()));
+    }
 
   private:
     CString FromRange(int first, int count) const {
@@ -120,9 +126,12 @@ class CString {
             count += first;
             first = 0;
         }
-        if (first > length) first = length;
-        if (count < 0) count = 0;
-        if (count > length - first) count = length - first;
+        if (first > length)
+            first = length;
+        if (count < 0)
+            count = 0;
+        if (count > length - first)
+            count = length - first;
         return CString(m_s.data() + first, count);
     }
 

@@ -20,9 +20,11 @@ ConsoleRunOptions FastOptions() {
 // Machine field of a PE file's header, as this thread sees the path.
 WORD PeMachine(const std::wstring& path) {
     std::string bytes = ReadBytes(path);
-    if (bytes.size() < 0x40) return 0;
+    if (bytes.size() < 0x40)
+        return 0;
     DWORD peOffset = *reinterpret_cast<const DWORD*>(&bytes[0x3C]);
-    if (bytes.size() < peOffset + 6) return 0;
+    if (bytes.size() < peOffset + 6)
+        return 0;
     return *reinterpret_cast<const WORD*>(&bytes[peOffset + 4]);
 }
 
@@ -53,7 +55,8 @@ struct OutputCase {
 
 TEST_F(ConsoleCommandTest, CapturesOutputChunkByChunk) {
     std::string longText;
-    for (int i = 0; longText.size() < 10000; ++i) longText += "line " + std::to_string(i) + "\r\n";
+    for (int i = 0; longText.size() < 10000; ++i)
+        longText += "line " + std::to_string(i) + "\r\n";
 
     const OutputCase cases[] = {
         {"nothing printed", "", L""},
@@ -148,8 +151,8 @@ TEST_F(ConsoleCommandTest, PlantedInterpreterAndCommandBesideTheToolDoNotRun) {
     const std::wstring log = dir / L"fake.log";
     ScopedEnv logEnv(L"MSDT_FAKE_LOG", log);
 
-    ASSERT_EQ(0, RunProcess(dir / L"probe.exe", L"\"" + (dir / L"result.txt") + L"\" \"powercfg /a\"",
-                            dir.Path()));
+    ASSERT_EQ(0, RunProcess(dir / L"probe.exe",
+                            L"\"" + (dir / L"result.txt") + L"\" \"powercfg /a\"", dir.Path()));
 
     const std::wstring result = FromUtf8(ReadBytes(dir / L"result.txt"));
     EXPECT_EQ(0u, result.find(L"1\n"));

@@ -20,7 +20,8 @@ struct FakeRunner {
     CommandRunner AsRunner() {
         return [this](const std::wstring& command, std::wstring* out) {
             commands.push_back(command);
-            if (result) *out += output;
+            if (result)
+                *out += output;
             return result;
         };
     }
@@ -37,12 +38,18 @@ struct VersionCase {
 TEST(VersionGate, DecisionTable) {
     const wchar_t* win11 = L"Name\r\r\nMicrosoft Windows 11 专业版|C:\\WINDOWS  OK\r\r\n";
     const VersionCase cases[] = {
-        {5, 0, TRUE, win11, FALSE, false},  {5, 1, TRUE, win11, FALSE, false},
-        {5, 2, TRUE, win11, FALSE, false},  {6, 0, TRUE, win11, FALSE, false},
-        {6, 1, TRUE, win11, FALSE, false},  {6, 2, TRUE, win11, FALSE, false},
-        {6, 3, TRUE, win11, FALSE, false},  {10, 0, FALSE, L"", TRUE, false},
-        {6, 4, TRUE, win11, TRUE, true},    {10, 1, TRUE, win11, TRUE, true},
-        {11, 0, TRUE, win11, TRUE, true},   {11, 0, TRUE, L"Microsoft Windows 10", FALSE, true},
+        {5, 0, TRUE, win11, FALSE, false},
+        {5, 1, TRUE, win11, FALSE, false},
+        {5, 2, TRUE, win11, FALSE, false},
+        {6, 0, TRUE, win11, FALSE, false},
+        {6, 1, TRUE, win11, FALSE, false},
+        {6, 2, TRUE, win11, FALSE, false},
+        {6, 3, TRUE, win11, FALSE, false},
+        {10, 0, FALSE, L"", TRUE, false},
+        {6, 4, TRUE, win11, TRUE, true},
+        {10, 1, TRUE, win11, TRUE, true},
+        {11, 0, TRUE, win11, TRUE, true},
+        {11, 0, TRUE, L"Microsoft Windows 10", FALSE, true},
         {11, 0, TRUE, L"microsoft windows 11", FALSE, true},
         {11, 0, TRUE, L"WINDOWS 11", FALSE, true},
         {11, 0, TRUE, L"", FALSE, true},
@@ -78,8 +85,8 @@ TEST(VersionGate, DetectorReadsVersionThroughItsSeam) {
 TEST(VersionGate, PebHoldsTheVersionWindowsReports) {
     // The test prefix is Windows 10; RtlGetVersion is not subject to compatibility shims.
     typedef LONG(WINAPI * RtlGetVersionFn)(OSVERSIONINFOW*);
-    auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
     ASSERT_NE(nullptr, rtlGetVersion);
     OSVERSIONINFOW info = {};
     info.dwOSVersionInfoSize = sizeof(info);
@@ -142,22 +149,23 @@ class DetectorWindowTest : public ::testing::Test {
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"DetectorTestWindow";
         RegisterClassW(&wc);
-        window = CreateWindowW(L"DetectorTestWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
-                               nullptr, wc.hInstance, nullptr);
+        window = CreateWindowW(L"DetectorTestWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               wc.hInstance, nullptr);
         ASSERT_NE(nullptr, window);
         current = this;
         detector.SetThreadCreator([this](LPTHREAD_START_ROUTINE proc, LPVOID param) -> HANDLE {
             HANDLE thread = CreateThread(nullptr, 0, proc, param, 0, nullptr);
             if (thread)
-                DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &worker, 0,
-                                FALSE, DUPLICATE_SAME_ACCESS);
+                DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &worker, 0, FALSE,
+                                DUPLICATE_SAME_ACCESS);
             return thread;
         });
     }
 
     void TearDown() override {
         DestroyWindow(window);
-        if (worker) CloseHandle(worker);
+        if (worker)
+            CloseHandle(worker);
         current = nullptr;
     }
 
@@ -165,11 +173,12 @@ class DetectorWindowTest : public ::testing::Test {
     bool PumpUntilWorkerEnds(DWORD timeoutMs) {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < timeoutMs) {
-            if (worker && MsgWaitForMultipleObjects(1, &worker, FALSE, 20, QS_ALLINPUT) ==
-                              WAIT_OBJECT_0)
+            if (worker &&
+                MsgWaitForMultipleObjects(1, &worker, FALSE, 20, QS_ALLINPUT) == WAIT_OBJECT_0)
                 return true;
             MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
         }
         return false;
     }
@@ -178,8 +187,8 @@ class DetectorWindowTest : public ::testing::Test {
         if (current && (msg == WM_CLOSE_EXECUTE_PROMPT || msg == WM_DETECT_RESULT)) {
             current->received.push_back({msg, wParam, lParam});
             if (msg == WM_DETECT_RESULT)
-                current->workerWaitedInSend = WaitForSingleObject(current->worker, 300) ==
-                                              WAIT_TIMEOUT;
+                current->workerWaitedInSend =
+                    WaitForSingleObject(current->worker, 300) == WAIT_TIMEOUT;
             return 1;
         }
         return DefWindowProcW(hWnd, msg, wParam, lParam);
@@ -218,7 +227,8 @@ TEST_F(DetectorWindowTest, EveryOutcomeSendsCloseThenVerdictAndWaitsInTheSecondS
         SCOPED_TRACE(c.name);
         received.clear();
         workerWaitedInSend = false;
-        if (worker) CloseHandle(worker), worker = nullptr;
+        if (worker)
+            CloseHandle(worker), worker = nullptr;
         FakeRunner runner;
         runner.result = c.ran;
         runner.output = c.output;
@@ -251,17 +261,20 @@ TEST_F(DetectorWindowTest, RealPowercfgRunThroughTheFakeCommand) {
         int verdict;
     } cases[] = {
         {"supported machine", L"", DETECT_SUPPORTED},
-        {"English system", L"The following sleep states are available on this system:\r\n"
-                           L"    Standby (S0 Low Power Idle) Network Connected\r\n",
+        {"English system",
+         L"The following sleep states are available on this system:\r\n"
+         L"    Standby (S0 Low Power Idle) Network Connected\r\n",
          DETECT_NOT_SUPPORTED},
     };
     TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         received.clear();
-        if (worker) CloseHandle(worker), worker = nullptr;
+        if (worker)
+            CloseHandle(worker), worker = nullptr;
         ASSERT_TRUE(WriteBytes(dir / L"out.txt", ToGbk(c.fixture)));
-        ScopedEnv mode(L"MSDT_FAKE_POWERCFG", c.fixture.empty() ? L"" : L"file:" + (dir / L"out.txt"));
+        ScopedEnv mode(L"MSDT_FAKE_POWERCFG",
+                       c.fixture.empty() ? L"" : L"file:" + (dir / L"out.txt"));
         ASSERT_TRUE(detector.SetNotifyWindow(window));
         ASSERT_TRUE(detector.StartDetectThread());
         ASSERT_TRUE(PumpUntilWorkerEnds(30000));

@@ -29,9 +29,11 @@ std::wstring OwnName() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring name = path;
     size_t slash = name.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) name = name.substr(slash + 1);
+    if (slash != std::wstring::npos)
+        name = name.substr(slash + 1);
     size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos) name = name.substr(0, dot);
+    if (dot != std::wstring::npos)
+        name = name.substr(0, dot);
     CharUpperW(&name[0]);
     return name;
 }
@@ -39,7 +41,8 @@ std::wstring OwnName() {
 void WriteAll(HANDLE h, const char* data, DWORD size) {
     while (size > 0) {
         DWORD done = 0;
-        if (!WriteFile(h, data, size, &done, nullptr) || done == 0) return;
+        if (!WriteFile(h, data, size, &done, nullptr) || done == 0)
+            return;
         data += done;
         size -= done;
     }
@@ -47,7 +50,8 @@ void WriteAll(HANDLE h, const char* data, DWORD size) {
 
 void AppendLog(const std::wstring& name) {
     std::wstring logPath = Env(L"MSDT_FAKE_LOG");
-    if (logPath.empty()) return;
+    if (logPath.empty())
+        return;
     wchar_t cwd[MAX_PATH] = {}, self[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, cwd);
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -79,8 +83,10 @@ const char* DefaultOutput(const std::wstring& name) {
                "    待机 (S1)\r\n"
                "        系统固件不支持此待机状态。\r\n";
     if (name == L"WMIC")
-        return "Name                                                                    Status  \r\r\n"
-               "Microsoft Windows 10 专业版|C:\\WINDOWS|\\Device\\Harddisk0\\Partition3  OK      \r\r\n"
+        return "Name                                                                    Status  "
+               "\r\r\n"
+               "Microsoft Windows 10 专业版|C:\\WINDOWS|\\Device\\Harddisk0\\Partition3  OK      "
+               "\r\r\n"
                "\r\r\n";
     return "";
 }
@@ -91,7 +97,8 @@ int TimeoutSeconds() {
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     int seconds = 0;
     for (int i = 1; argv && i + 1 < argc; ++i)
-        if (lstrcmpiW(argv[i], L"/t") == 0) seconds = _wtoi(argv[i + 1]);
+        if (lstrcmpiW(argv[i], L"/t") == 0)
+            seconds = _wtoi(argv[i + 1]);
     LocalFree(argv);
     return seconds;
 }
@@ -116,15 +123,18 @@ int wmain() {
     if (mode.compare(0, 5, L"file:") == 0) {
         HANDLE f = CreateFileW(mode.c_str() + 5, GENERIC_READ, FILE_SHARE_READ, nullptr,
                                OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return 2;
+        if (f == INVALID_HANDLE_VALUE)
+            return 2;
         std::vector<char> data(GetFileSize(f, nullptr));
         DWORD got = 0;
-        if (!data.empty()) ReadFile(f, data.data(), static_cast<DWORD>(data.size()), &got, nullptr);
+        if (!data.empty())
+            ReadFile(f, data.data(), static_cast<DWORD>(data.size()), &got, nullptr);
         CloseHandle(f);
         WriteAll(out, data.data(), got);
         return 0;
     }
-    if (mode.compare(0, 5, L"exit:") == 0) return _wtoi(mode.c_str() + 5);
+    if (mode.compare(0, 5, L"exit:") == 0)
+        return _wtoi(mode.c_str() + 5);
     if (mode == L"spawn-hang") {
         SetEnvironmentVariableW((L"MSDT_FAKE_" + name).c_str(), L"hang");
         wchar_t self[MAX_PATH] = {};

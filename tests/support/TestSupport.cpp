@@ -11,17 +11,21 @@ TempDir::TempDir() {
     for (;;) {
         m_path = std::wstring(base) + L"msdt-test-" + std::to_wstring(GetCurrentProcessId()) +
                  L"-" + std::to_wstring(InterlockedIncrement(&counter));
-        if (CreateDirectoryW(m_path.c_str(), nullptr)) break;
+        if (CreateDirectoryW(m_path.c_str(), nullptr))
+            break;
     }
 }
 
-TempDir::~TempDir() { RemoveTree(m_path); }
+TempDir::~TempDir() {
+    RemoveTree(m_path);
+}
 
 ScopedEnv::ScopedEnv(const std::wstring& name, const std::wstring& value) : m_name(name) {
     wchar_t buf[32768];
     DWORD n = GetEnvironmentVariableW(name.c_str(), buf, 32768);
     m_had = n > 0 && n < 32768;
-    if (m_had) m_old.assign(buf, n);
+    if (m_had)
+        m_old.assign(buf, n);
     SetEnvironmentVariableW(name.c_str(), value.c_str());
 }
 
@@ -32,7 +36,8 @@ ScopedEnv::~ScopedEnv() {
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
     DWORD done = 0;
     BOOL ok = bytes.empty() ||
               WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
@@ -44,10 +49,12 @@ std::string ReadBytes(const std::wstring& path) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return std::string();
+    if (h == INVALID_HANDLE_VALUE)
+        return std::string();
     std::string data(GetFileSize(h, nullptr), '\0');
     DWORD got = 0;
-    if (!data.empty()) ReadFile(h, &data[0], static_cast<DWORD>(data.size()), &got, nullptr);
+    if (!data.empty())
+        ReadFile(h, &data[0], static_cast<DWORD>(data.size()), &got, nullptr);
     CloseHandle(h);
     data.resize(got);
     return data;
@@ -63,7 +70,8 @@ void RemoveTree(const std::wstring& path) {
     if (find != INVALID_HANDLE_VALUE) {
         do {
             std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
+            if (name == L"." || name == L"..")
+                continue;
             std::wstring child = path + L"\\" + name;
             SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -88,7 +96,8 @@ std::wstring BuildFile(const std::wstring& relative) {
 }
 
 static std::wstring Widen(UINT cp, const std::string& s) {
-    if (s.empty()) return std::wstring();
+    if (s.empty())
+        return std::wstring();
     int n = MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
     std::wstring w(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
@@ -96,7 +105,8 @@ static std::wstring Widen(UINT cp, const std::string& s) {
 }
 
 static std::string Narrow(UINT cp, const std::wstring& w) {
-    if (w.empty()) return std::string();
+    if (w.empty())
+        return std::string();
     int n = WideCharToMultiByte(cp, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr,
                                 nullptr);
     std::string s(static_cast<size_t>(n), '\0');
@@ -104,10 +114,18 @@ static std::string Narrow(UINT cp, const std::wstring& w) {
     return s;
 }
 
-std::wstring FromUtf8(const std::string& s) { return Widen(CP_UTF8, s); }
-std::string ToUtf8(const std::wstring& s) { return Narrow(CP_UTF8, s); }
-std::string ToGbk(const std::wstring& s) { return Narrow(936, s); }
-std::wstring FromGbk(const std::string& s) { return Widen(936, s); }
+std::wstring FromUtf8(const std::string& s) {
+    return Widen(CP_UTF8, s);
+}
+std::string ToUtf8(const std::wstring& s) {
+    return Narrow(CP_UTF8, s);
+}
+std::string ToGbk(const std::wstring& s) {
+    return Narrow(936, s);
+}
+std::wstring FromGbk(const std::string& s) {
+    return Widen(936, s);
+}
 
 int RunProcess(const std::wstring& exe, const std::wstring& args, const std::wstring& cwd,
                DWORD timeoutMs) {
@@ -133,14 +151,16 @@ std::vector<std::string> ReadLines(const std::wstring& path) {
     std::string data = ReadBytes(path), line;
     for (char c : data) {
         if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
             lines.push_back(line);
             line.clear();
         } else {
             line += c;
         }
     }
-    if (!line.empty()) lines.push_back(line);
+    if (!line.empty())
+        lines.push_back(line);
     return lines;
 }
 
