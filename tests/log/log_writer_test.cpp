@@ -295,7 +295,8 @@ TEST(KeepOpenWriter, OneEntryPerExactPath) {
 TEST(KeepOpenWriter, ThreadsAskingForNewNamesAtOnceShareOneEntry) {
     TempDir dir;
     CLogSaveOpenFile writer(dir.Path() + L"\\");
-    const int kThreads = 6, kNames = 40;
+    // Enough names that the threads, walking them in the same order, overlap for a while.
+    const int kThreads = 4, kNames = 1500;
     std::vector<std::vector<CLogSaveOpenFile::CLogFile*>> seen(kThreads);
     HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::vector<std::thread> threads;
