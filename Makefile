@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 TESTS     ?=
 export WINEPREFIX := $(BUILD_ABS)/wineprefix
 
-.PHONY: all setup configure build test run dist clean
+.PHONY: all setup configure build test bench run dist clean
 
 all: build
 
@@ -21,6 +21,10 @@ build: configure
 
 test: build
 	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && ctest --test-dir $(BUILD) --output-on-failure --timeout 600 $(if $(TESTS),-R "$(TESTS)")'
+
+# Prints rates of the benchmark programs under Wine; nothing passes or fails on speed.
+bench: build
+	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && for b in $(BUILD)/bench/*_bench.exe; do tools/wine-run.sh "$$b" || exit 1; done'
 
 run: build
 	@tools/run.sh $(BUILD)
