@@ -450,7 +450,7 @@ def feedback_background():
     rule = Image.new("L", size, 0)
     ImageDraw.Draw(rule).line((120, 396, 280, 396), fill=255)
     fill(img, rule, RULE)
-    return corners_soft(img, 3)
+    return corners_soft(img, 2)
 
 
 def feedback_shell(bk):
@@ -469,7 +469,7 @@ def busy_background():
                                         fill=255, width=3 * k))
     fill(img, arc, WHITE)
     draw_text(img, (102, 86), "检测期间请勿关闭本工具", 12, (200, 224, 255), align="center")
-    return corners_soft(img, 3)
+    return corners_soft(img, 2)
 
 
 def busy_shell():
@@ -842,6 +842,15 @@ def main(argv):
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "wb") as f:
             f.write(data)
+    # res/png holds generated pictures only: anything else there is left over from a rename.
+    png_dir = os.path.join(ROOT, "res", "png")
+    for name in sorted(os.listdir(png_dir)) if os.path.isdir(png_dir) else []:
+        rel = os.path.join("res", "png", name)
+        if rel not in files:
+            if check:
+                bad.append(rel + " (not drawn by the generator)")
+            else:
+                os.remove(os.path.join(ROOT, rel))
     if check:
         for rel in bad:
             print("differs: " + rel)
