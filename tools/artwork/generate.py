@@ -194,7 +194,7 @@ def to_rgb(img):
 # Shared pieces of artwork.
 
 
-def navy_ground(size, curve_top, curve_depth, light_from=None):
+def navy_ground(size, curve_top, curve_depth):
     """Navy upper part whose lower edge curves gently downwards in the middle, light below."""
     w, h = size
     img = vgradient(size, NAVY_TOP, NAVY_BOTTOM, 0, curve_top + curve_depth)
@@ -786,7 +786,6 @@ def contact_sheet(pics, icon_px):
         else:
             sheet.alpha_composite(checker(img.size), (x, y))
             sheet.alpha_composite(img, (x, y))
-            h = img.size[1]
         h = 256 if img is None else img.size[1]
         draw_text(sheet, (x, y + h + 10), label, 12, INK, bold=True)
         draw_text(sheet, (x, y + h + 25), dims, 11, MUTED)
