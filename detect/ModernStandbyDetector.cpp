@@ -2,7 +2,6 @@
 
 #include "detect/ToolLogEntries.h"
 
-#include <intrin.h>
 
 const wchar_t* const kModernStandbyMarker = L"待机 (S0 低电量待机) 连接的网络";
 
@@ -29,7 +28,10 @@ HANDLE CreateDefaultThread(LPTHREAD_START_ROUTINE proc, LPVOID param) {
 
 OsVersionNumbers ReadOsVersionFromPeb() {
     // 32-bit process environment block: OSMajorVersion at 0xA4, OSMinorVersion at 0xA8.
-    const BYTE* peb = reinterpret_cast<const BYTE*>(__readfsdword(0x30));
+    // The thread block at fs:0 holds the environment block's address at 0x30.
+    DWORD pebAddress = 0;
+    __asm__("movl %%fs:0x30, %0" : "=r"(pebAddress));
+    const BYTE* peb = reinterpret_cast<const BYTE*>(pebAddress);
     return {*reinterpret_cast<const ULONG*>(peb + 0xA4),
             *reinterpret_cast<const ULONG*>(peb + 0xA8)};
 }
