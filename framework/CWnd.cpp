@@ -142,6 +142,18 @@ LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
 }
 
+LRESULT CWnd::DefWindowProcWithoutDrawing(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Without WS_VISIBLE a window's DC has nothing to draw on; nested calls leave it to the
+    // outermost one to switch drawing back on.
+    const bool wasVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (wasVisible)
+        DefWindowProc(WM_SETREDRAW, FALSE, 0);
+    LRESULT result = DefWindowProc(msg, wParam, lParam);
+    if (wasVisible && ::IsWindow(m_hWnd))
+        DefWindowProc(WM_SETREDRAW, TRUE, 0);
+    return result;
+}
+
 LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (!pWnd)

@@ -102,6 +102,10 @@ class CWnd {
     LRESULT Default();
     // The window's own processing of any message.
     LRESULT DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The window's own processing with its drawing switched off: for controls that paint
+    // themselves entirely and must never show what the system button or static would draw.
+    // The caller repaints afterwards.
+    LRESULT DefWindowProcWithoutDrawing(UINT msg, WPARAM wParam, LPARAM lParam);
 
     // Handlers whose base behaviour is the window's own processing; derived classes call them
     // where they want the default first or last.

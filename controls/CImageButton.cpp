@@ -1,0 +1,155 @@
+#include "controls/CImageButton.h"
+
+#include "controls/ControlGeometry.h"
+
+#include <commctrl.h>
+
+CImageButton::CImageButton() {
+    m_brBack.CreateSolidBrush(RGB(255, 255, 255));
+}
+
+void CImageButton::SetPictures(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
+    LoadPngResource(&m_pImgNormal, nNormal);
+    LoadPngResource(&m_pImgHover, nHover);
+    LoadPngResource(&m_pImgPressed, nPressed);
+    LoadPngResource(&m_pImgDisabled, nDisabled);
+}
+
+void CImageButton::ReleasePictures() {
+    ReleasePicture(m_pImgNormal);
+    ReleasePicture(m_pImgHover);
+    ReleasePicture(m_pImgPressed);
+    ReleasePicture(m_pImgDisabled);
+}
+
+BOOL CImageButton::IsCursorInside() {
+    CPoint point;
+    if (!::GetCursorPos(&point))
+        return FALSE;
+    ScreenToClient(&point);
+    CRect client;
+    GetClientRect(&client);
+    return HitRectInside(client, m_rcHitMargins).PtInRect(point);
+}
+
+void CImageButton::EnableButton(BOOL bEnable) {
+    m_nState = bEnable ? 1 : 4;
+    EnableWindow(bEnable);
+    Invalidate(TRUE);
+}
+
+void CImageButton::ComposeFace(CDC* pDC) {
+    GetClientRect(&m_rcClient);
+    if (!m_bmpMem.m_hObject) {
+        if (!m_dcMem.CreateCompatibleDC(pDC) ||
+            !m_bmpMem.CreateCompatibleBitmap(pDC, m_rcClient.Width(), m_rcClient.Height())) {
+            m_dcMem.DeleteDC();
+            m_bmpMem.DeleteObject();
+            return;
+        }
+    }
+    m_hOldBitmap = m_dcMem.SelectObject(m_bmpMem.m_hObject);
+    m_dcMem.FillRect(&m_rcClient, &m_brBack);
+    m_dcMem.SetBkMode(TRANSPARENT);
+    {
+        Gdiplus::Graphics graphics(m_dcMem.m_hDC);
+        graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+        if (m_pBkImage)
+            DrawBackgroundCrop(graphics, m_pBkImage, m_rcClient, m_rcBkSrc);
+        Gdiplus::Image* picture = m_pImgDisabled;
+        if (IsWindowEnabled()) {
+            picture = m_nState == 1   ? m_pImgNormal
+                      : m_nState == 2 ? m_pImgHover
+                      : m_nState == 3 ? m_pImgPressed
+                                      : nullptr;
+        }
+        if (picture) {
+            DrawPicturePart(graphics, picture, m_rcClient,
+                            CRect(0, 0, static_cast<int>(picture->GetWidth()),
+                                  static_cast<int>(picture->GetHeight())));
+        }
+    }
+    pDC->BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcMem, 0, 0, SRCCOPY);
+    m_dcMem.SelectObject(m_hOldBitmap);
+    m_hOldBitmap = nullptr;
+    m_dcMem.DeleteDC();
+    m_bmpMem.DeleteObject();
+}
+
+void CImageButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    if (!lpDrawItemStruct || !m_pImgNormal || !m_pImgHover || !m_pImgPressed || !m_pImgDisabled)
+        return;
+    CDC target(lpDrawItemStruct->hDC); // the system's DC: used, never deleted
+    ComposeFace(&target);
+}
+
+LRESULT CImageButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_MOUSEHOVER:
+    case WM_LBUTTONUP: // back to hover only when released over the button
+        OnMouseHover(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), CPoint(lParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return 0;
+    case WM_ERASEBKGND: {
+        CDC dc(reinterpret_cast<HDC>(wParam));
+        return OnEraseBkgnd(&dc);
+    }
+    }
+    return CButton::WindowProc(msg, wParam, lParam);
+}
+
+void CImageButton::OnMouseMove(UINT, CPoint) {
+    Default();
+    if (!IsWindowEnabled() || m_bTracking)
+        return;
+    TRACKMOUSEEVENT tme{};
+    tme.cbSize = sizeof(tme);
+    tme.dwFlags = TME_HOVER | TME_LEAVE;
+    tme.hwndTrack = m_hWnd;
+    tme.dwHoverTime = 10;
+    if (::_TrackMouseEvent(&tme))
+        m_bTracking = TRUE;
+}
+
+void CImageButton::OnMouseHover(UINT, CPoint point) {
+    CRect client;
+    GetClientRect(&client);
+    if (IsWindowEnabled() && client.PtInRect(point) && m_nState != 2) {
+        m_nState = 2;
+        Invalidate(TRUE);
+    }
+    Default();
+}
+
+void CImageButton::OnLButtonDown(UINT, CPoint point) {
+    CRect client;
+    GetClientRect(&client);
+    if (IsWindowEnabled() && client.PtInRect(point) && m_nState != 3) {
+        m_nState = 3;
+        Invalidate(TRUE);
+    }
+    Default();
+}
+
+void CImageButton::OnMouseLeave() {
+    Default();
+    if (IsWindowEnabled() && m_nState != 1) {
+        m_nState = 1;
+        Invalidate(TRUE);
+    }
+    m_bTracking = FALSE;
+}
+
+// Every erase paints the whole face, so no system background ever shows.
+BOOL CImageButton::OnEraseBkgnd(CDC* pDC) {
+    ComposeFace(pDC);
+    return TRUE;
+}
