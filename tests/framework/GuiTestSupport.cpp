@@ -37,13 +37,20 @@ ScopedGdiplus::~ScopedGdiplus() {
         Gdiplus::GdiplusShutdown(m_token);
 }
 
-void MoveCursorTo(int x, int y) {
-    // Absolute moves through the input queue so that windows get WM_MOUSEMOVE as from a mouse.
+namespace {
+INPUT AbsoluteMouse(int x, int y, DWORD flags) {
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dx = static_cast<LONG>((x * 65535.0) / (::GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
     in.mi.dy = static_cast<LONG>((y * 65535.0) / (::GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+} // namespace
+
+void MoveCursorTo(int x, int y) {
+    // Absolute moves through the input queue so that windows get WM_MOUSEMOVE as from a mouse.
+    INPUT in = AbsoluteMouse(x, y, 0);
     ::SetCursorPos(x, y);
     ::SendInput(1, &in, sizeof(in));
 }
