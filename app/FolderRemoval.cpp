@@ -83,9 +83,17 @@ BOOL StartFolderRemoval(const std::wstring& exePath, UINT delaySeconds) {
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_HIDE;
+    // The interpreter gets no variables but SystemRoot: it needs none (every program is named
+    // by its full path), and a variable that is not there cannot be expanded into a name.
+    wchar_t systemRoot[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"SystemRoot", systemRoot, MAX_PATH);
+    std::wstring environment = L"SystemRoot=" + std::wstring(systemRoot);
+    environment.push_back(L'\0');
+    environment.push_back(L'\0');
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(interpreter.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                        CREATE_NO_WINDOW, nullptr, tool.parent.c_str(), &si, &pi)) {
+                        CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, &environment[0],
+                        tool.parent.c_str(), &si, &pi)) {
         MoveFileExW(markerPath.c_str(), exePath.c_str(), 0);
         return FALSE;
     }

@@ -106,6 +106,7 @@ TEST_F(FolderRemovalRun, RemovesAFolderWhoseNameHoldsInterpreterSyntax) {
         L"with blanks and (parentheses)",
         L"amp & caret ^ bang ! pct %undefined% 50%",
         L"中文 工具 & (1)",
+        L"blanks & %PATH% and %windir%",
     };
     for (const wchar_t* name : names) {
         SCOPED_TRACE(ToUtf8(name));
