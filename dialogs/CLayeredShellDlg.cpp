@@ -102,6 +102,12 @@ LRESULT CLayeredShellDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOVE:
         OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         return 0;
+    case WM_WINDOWPOSCHANGED: {
+        const LRESULT result = Default();
+        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)
+            KeepLayerAbove();
+        return result;
+    }
     }
     return CDialog::WindowProc(msg, wParam, lParam);
 }
@@ -112,6 +118,20 @@ void CLayeredShellDlg::OnDestroy() {
     ReleasePicture(m_pShellImage);
     delete m_pChildDlg;
     m_pChildDlg = nullptr;
+}
+
+// The layer is shown before its shell, and some window systems (Wine's X11 driver) map the shell
+// on top of the layer they already show, although an owned window belongs above its owner: the
+// layer would then lie hidden under the shell and the shell would take its clicks. Showing the
+// layer again once the shell is shown puts it back on top everywhere.
+void CLayeredShellDlg::KeepLayerAbove() {
+    if (!m_pChildDlg || !::IsWindow(m_pChildDlg->m_hWnd) || !m_pChildDlg->IsWindowVisible())
+        return;
+    m_pChildDlg->SetWindowPos(nullptr, 0, 0, 0, 0,
+                              SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                  SWP_NOACTIVATE);
+    m_pChildDlg->SetWindowPos(HWND_TOP, 0, 0, 0, 0,
+                              SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The shell moved (centred by the framework): the layer follows until it leads itself.

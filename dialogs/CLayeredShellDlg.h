@@ -36,6 +36,8 @@ class CLayeredShellDlg : public CDialog {
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnDestroy();
     void OnMove(int x, int y);
+    // Called when the shell has been shown: its layer must lie above it, not under it.
+    void KeepLayerAbove();
 
     // Makes the window layered and shows the picture stretched to size at the current corner;
     // FALSE when the picture cannot be loaded.
