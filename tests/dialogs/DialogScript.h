@@ -6,8 +6,22 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/CGeometry.h"
+
 #include <functional>
+#include <ostream>
 #include <vector>
+
+// Rectangles and points as numbers in test failures.
+inline void PrintTo(const CRect& r, std::ostream* os) {
+    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const CPoint& p, std::ostream* os) {
+    *os << "(" << p.x << ", " << p.y << ")";
+}
+inline void PrintTo(const CSize& s, std::ostream* os) {
+    *os << s.cx << " x " << s.cy;
+}
 
 namespace dlgtest {
 
