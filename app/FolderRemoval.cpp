@@ -1,6 +1,6 @@
 #include "app/FolderRemoval.h"
 
-const wchar_t* const kFeedbackLibraryName = L"TarselFeedbackInformation.dll";
+const wchar_t* const kShippedLibraryFileName = L"TarselFeedbackInformation.dll";
 
 namespace {
 
@@ -54,7 +54,7 @@ std::wstring BuildRemovalParameters(const std::wstring& systemDir, const std::ws
     return L"/D /V:OFF /S /C \"\"" + systemDir + L"\\timeout.exe\" /t " +
            std::to_wstring(delaySeconds) + L" /nobreak >nul & for /d %F in (" + leafPattern +
            L") do (if exist " + dir + markerName + L"\" (del /f /q " + dir + markerName + L"\" " +
-           dir + kFeedbackLibraryName + L"\" & rmdir \"%~sF\"))\"";
+           dir + kShippedLibraryFileName + L"\" & rmdir \"%~sF\"))\"";
 }
 
 BOOL StartFolderRemoval(const std::wstring& exePath, UINT delaySeconds) {
@@ -65,7 +65,7 @@ BOOL StartFolderRemoval(const std::wstring& exePath, UINT delaySeconds) {
 
     // The library was freed with the main window; whatever is left of it the interpreter
     // deletes by its fixed name.
-    DeleteFileW((tool.folder + L"\\" + kFeedbackLibraryName).c_str());
+    DeleteFileW((tool.folder + L"\\" + kShippedLibraryFileName).c_str());
 
     // A running executable may be renamed though not deleted. Under its marker name it names
     // itself safely and proves to the interpreter that the folder it finds is the tool's.

@@ -8,7 +8,7 @@
 #include <string>
 
 // File name of the feedback service library shipped beside the executable.
-extern const wchar_t* const kFeedbackLibraryName;
+extern const wchar_t* const kShippedLibraryFileName;
 
 struct ToolFolder {
     std::wstring folder; // the executable's folder, no trailing backslash
