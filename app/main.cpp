@@ -1,7 +1,9 @@
-// Entry point. Until the main window exists the tool shows a placeholder message.
-#include <windows.h>
+// Entry point: the one application object runs the tool.
+#include "app/CRemedoModernStandbyDetectionToolApp.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    MessageBoxW(nullptr, L"Modern Standby检测工具", L"Modern Standby检测工具", MB_OK);
-    return 0;
+// Built before wWinMain runs, destroyed at exit.
+CRemedoModernStandbyDetectionToolApp theApp;
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int) {
+    return AfxWinMain(hInstance);
 }
