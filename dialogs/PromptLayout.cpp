@@ -2,7 +2,10 @@
 
 #include "res/resource.h"
 
-const CRect kPromptCloseCrop(321, 8, 333, 20);
+// The close button's crop is where the button lies over the stretched picture (300 of 326 layer
+// pixels is 294 of the picture's 320); a crop past the picture's right edge would leave the
+// button's background undrawn.
+const CRect kPromptCloseCrop(294, 8, 306, 20);
 const CRect kPromptOkCrop(106, 107, 161, 131);
 const CRect kPromptCancelCrop(185, 107, 240, 131);
 
