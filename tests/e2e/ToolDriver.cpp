@@ -135,14 +135,9 @@ RunningTool::~RunningTool() {
 }
 
 bool RunningTool::WaitForMainWindow(DWORD timeoutMs) {
-    // The layer shows before its host: the pair is up once both are visible.
-    return WaitUntil(
-        [&] {
-            m_layer = FindLayerWithControl(Id(), kDetectButtonId);
-            m_host = m_layer ? GetWindow(m_layer, GW_OWNER) : nullptr;
-            return m_host && IsWindowVisible(m_host);
-        },
-        timeoutMs);
+    m_layer = WaitForLayerWithControl(Id(), kDetectButtonId, timeoutMs);
+    m_host = m_layer ? GetWindow(m_layer, GW_OWNER) : nullptr;
+    return m_layer != nullptr;
 }
 
 std::vector<std::string> RunningTool::Calls() const {
@@ -161,10 +156,14 @@ bool RunningTool::WaitForCall(const std::string& line, DWORD timeoutMs) const {
 }
 
 HWND FindLayerWithControl(DWORD processId, int controlId) {
-    for (HWND hWnd : TopLevelWindows(processId))
-        if (HWND control = GetDlgItem(hWnd, controlId))
-            if (IsWindowVisible(control))
-                return hWnd;
+    // A layer shows before its shell, which is then placed and shown: only then is the pair
+    // where a person sees it.
+    for (HWND hWnd : TopLevelWindows(processId)) {
+        HWND control = GetDlgItem(hWnd, controlId);
+        HWND shell = GetWindow(hWnd, GW_OWNER);
+        if (control && IsWindowVisible(control) && shell && IsWindowVisible(shell))
+            return hWnd;
+    }
     return nullptr;
 }
 
