@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 TESTS     ?=
 export WINEPREFIX := $(BUILD_ABS)/wineprefix
 
-.PHONY: all setup configure build test bench run dist clean
+.PHONY: all setup configure build test bench run dist screenshots clean
 
 all: build
 
@@ -26,8 +26,17 @@ test: build
 bench: build
 	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && for b in $(BUILD)/bench/*_bench.exe; do tools/wine-run.sh "$$b" || exit 1; done'
 
-run: build
+# dist/ModernStandbyDetectionTool/ (the tool and its feedback library) and a zip of it.
+dist: build
+	@tools/dist.sh $(BUILD)
+
+run: dist
 	@tools/run.sh $(BUILD)
+
+# The main window, the busy prompt, the verdict prompts and the feedback dialog at 96 and
+# 120 dpi, rendered by the real tool into docs/screenshots/.
+screenshots: build
+	@tools/with-display.sh tools/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) dist

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Starts the tool under Wine from a temporary copy of what ships, as a user would start it.
-# Without a display it uses a virtual one and saves a screenshot to BUILD/run-screenshot.png.
+# Starts the tool under Wine from a temporary copy of the dist folder, as a user would start it
+# (a normal close removes the copy's files). Without a display it uses a virtual one for
+# MSDT_RUN_SECONDS (default 8) and saves a screenshot to BUILD/run-screenshot.png.
+# Usage: tools/run.sh BUILD_DIR (after tools/dist.sh)
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d /tmp/ModernStandbyDetectionTool.XXXXXX)
-cp "$build/app/ModernStandbyDetectionTool.exe" "$tmp/"
-[ -f "$build/feedback-service/TarselFeedbackInformation.dll" ] &&
-  cp "$build/feedback-service/TarselFeedbackInformation.dll" "$tmp/"
+cp "$here/../dist/ModernStandbyDetectionTool/"* "$tmp/"
 export WINEPREFIX="$build/wineprefix"
 
 if [ -n "${DISPLAY:-}" ]; then
