@@ -14,6 +14,9 @@ struct ProcessFigures {
     DWORD workingSet; // bytes
     DWORD peakWorkingSet;
     DWORD privateBytes; // committed private pages (Wine reports PrivateUsage as 0)
+    // The GDI objects by GetObjectType's answer (OBJ_PEN 1 to OBJ_COLORSPACE 14), so that a
+    // growth says what grows.
+    DWORD gdiOfType[15];
 
     DWORD UserObjects() const { return windows + menus + icons; }
 };

@@ -94,3 +94,18 @@ bool ProcessProbe::Measure(ProcessFigures* figures, DWORD timeoutMs) const {
     return ReadProcessMemory(m_process, out.Get(), figures, sizeof(*figures), &read) &&
            read == sizeof(*figures);
 }
+
+bool ProcessProbe::MeasureSettled(ProcessFigures* figures) const {
+    ProcessFigures previous = {};
+    if (!Measure(&previous))
+        return false;
+    for (int sample = 1; sample < 8; ++sample) {
+        if (!Measure(figures))
+            return false;
+        if (figures->gdiObjects == previous.gdiObjects &&
+            figures->UserObjects() == previous.UserObjects())
+            return true;
+        previous = *figures;
+    }
+    return true;
+}

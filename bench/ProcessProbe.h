@@ -14,6 +14,9 @@ class ProcessProbe {
     bool Attach(HANDLE process, const std::wstring& libraryPath);
     // False when the process did not answer within the time-out.
     bool Measure(ProcessFigures* figures, DWORD timeoutMs = 60000) const;
+    // Measures until two samples in a row agree on the GDI and USER counts (at most eight): a
+    // sample taken while the process paints also counts the objects of that paint.
+    bool MeasureSettled(ProcessFigures* figures) const;
 
   private:
     bool RunRemote(ULONG_PTR proc, LPVOID param, DWORD timeoutMs, DWORD* exitCode) const;

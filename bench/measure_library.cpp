@@ -14,12 +14,15 @@ constexpr unsigned kGdiHandleCount = 0x10000;
 constexpr unsigned kFirstUserHandle = 0x20;
 constexpr unsigned kUserHandleCount = 0x7FF0;
 
-DWORD CountGdiObjects() {
-    DWORD count = 0;
-    for (unsigned i = 0; i < kGdiHandleCount; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(i))) != 0)
-            ++count;
-    return count;
+void CountGdiObjects(ProcessFigures* figures) {
+    for (unsigned i = 0; i < kGdiHandleCount; ++i) {
+        const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(i)));
+        if (type == 0)
+            continue;
+        ++figures->gdiObjects;
+        if (type < sizeof(figures->gdiOfType) / sizeof(figures->gdiOfType[0]))
+            ++figures->gdiOfType[type];
+    }
 }
 
 void CountUserObjects(ProcessFigures* figures) {
@@ -84,7 +87,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI MeasureProcess(LPVOID param) {
     auto* figures = static_cast<ProcessFigures*>(param);
     ZeroMemory(figures, sizeof(*figures));
     // Icons are probed through GetIconInfo, which makes bitmaps for a moment: count GDI first.
-    figures->gdiObjects = CountGdiObjects();
+    CountGdiObjects(figures);
     CountUserObjects(figures);
     figures->handles = CountKernelHandles();
     PROCESS_MEMORY_COUNTERS counters = {};
