@@ -47,9 +47,10 @@ void CModernStandbyDetectionToolDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CModernStandbyDetectionToolDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // Without its picture the window has nothing to lay out on and runs no checks.
+    // Without its picture the window has nothing to lay out on and runs no checks; its bare
+    // controls would start detections whose verdict reaches no window. End as a failed check.
     if (!m_pBkImage && !LoadPngResource(&m_pBkImage, IDB_PNG_MAIN_BK))
-        return TRUE;
+        EndToolProcess();
     if (!RunStartupChecks())
         EndToolProcess();
     LayoutControls(TRUE);
