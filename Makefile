@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 TESTS     ?=
 export WINEPREFIX := $(BUILD_ABS)/wineprefix
 
-.PHONY: all setup configure build test bench run dist screenshots clean
+.PHONY: all setup configure build test bench soak run dist screenshots clean
 
 all: build
 
@@ -22,9 +22,15 @@ build: configure
 test: build
 	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && ctest --test-dir $(BUILD) --output-on-failure --timeout 600 $(if $(TESTS),-R "$(TESTS)")'
 
-# Prints rates of the benchmark programs under Wine; nothing passes or fails on speed.
+# Prints the figures of the benchmark programs under Wine (start-up, detection, memory, GDI and
+# USER objects, sizes, log rates); nothing passes or fails on speed.
 bench: build
 	@tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && for b in $(BUILD)/bench/*_bench.exe; do tools/wine-run.sh "$$b" || exit 1; done'
+
+# The soak and fault suite in its long form (50 detections, 10 MB through the real tool);
+# `make test` runs its short form.
+soak: build
+	@MSDT_SOAK_FULL=1 tools/with-display.sh sh -c 'tools/wine-prefix.sh $(BUILD) && ctest --test-dir $(BUILD) --output-on-failure --timeout 1800 -R soak'
 
 # dist/ModernStandbyDetectionTool/ (the tool and its feedback library) and a zip of it.
 dist: build
