@@ -221,7 +221,7 @@ int main() {
     ProcessProbe probe;
     if (!process || !probe.Attach(process, MeasureLibraryBesideThisProgram()))
         return Fail("the measuring library could not be loaded into the tool");
-    ProcessFigures afterStart = {}, afterOne = {}, afterAll = {};
+    ProcessFigures afterStart = {}, afterOne = {}, afterTwo = {}, afterAll = {};
     if (!probe.MeasureSettled(&afterStart))
         return Fail("the tool did not answer the measuring library");
     std::vector<double> detection;
@@ -230,7 +230,8 @@ int main() {
         if (!Detect(tool, &ms))
             return Fail("a detection did not end in the verdict prompt");
         detection.push_back(ms);
-        if (run == 1 && !probe.MeasureSettled(&afterOne))
+        if ((run == 1 && !probe.MeasureSettled(&afterOne)) ||
+            (run == 2 && !probe.MeasureSettled(&afterTwo)))
             return Fail("the tool did not answer the measuring library");
     }
     if (!probe.MeasureSettled(&afterAll))
@@ -254,19 +255,21 @@ int main() {
     std::printf("| %-44s | %+8.0f ms | %8s | %8s |\n", "detection overhead (medians)",
                 detectS.median - referenceS.median, "", "");
 
-    std::printf("\n| %-26s | %11s | %11s | %11s |\n", "process figure", "start-up", "1 detection",
-                "50 detect.");
-    std::printf("|%s|%s|%s|%s|\n", std::string(28, '-').c_str(), std::string(13, '-').c_str(),
-                std::string(13, '-').c_str(), std::string(13, '-').c_str());
-    auto row = [&](const char* name, auto get, bool mib) {
-        if (mib)
-            std::printf("| %-26s | %7.1f MiB | %7.1f MiB | %7.1f MiB |\n", name,
-                        Mib(get(afterStart)), Mib(get(afterOne)), Mib(get(afterAll)));
-        else
-            std::printf("| %-26s | %11lu | %11lu | %11lu |\n", name,
-                        static_cast<unsigned long>(get(afterStart)),
-                        static_cast<unsigned long>(get(afterOne)),
-                        static_cast<unsigned long>(get(afterAll)));
+    std::printf("\n| %-26s | %11s | %11s | %11s | %11s |\n", "process figure", "start-up",
+                "1 detection", "2 detect.", "50 detect.");
+    const std::string cell(13, '-');
+    std::printf("|%s|%s|%s|%s|%s|\n", std::string(28, '-').c_str(), cell.c_str(), cell.c_str(),
+                cell.c_str(), cell.c_str());
+    const ProcessFigures* columns[] = {&afterStart, &afterOne, &afterTwo, &afterAll};
+    auto row = [&](const char* name, DWORD (*get)(const ProcessFigures&), bool mib) {
+        std::printf("| %-26s |", name);
+        for (const ProcessFigures* figures : columns) {
+            if (mib)
+                std::printf(" %7.1f MiB |", Mib(get(*figures)));
+            else
+                std::printf(" %11lu |", static_cast<unsigned long>(get(*figures)));
+        }
+        std::printf("\n");
     };
     row(
         "peak working set", [](const ProcessFigures& f) { return f.peakWorkingSet; }, true);
