@@ -104,8 +104,12 @@ LRESULT CLayeredShellDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = Default();
-        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)
+        const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+        if (flags & SWP_SHOWWINDOW)
             KeepLayerAbove();
+        // An owned window stays up when its owner is hidden: the layer goes with its shell.
+        if ((flags & SWP_HIDEWINDOW) && m_pChildDlg && ::IsWindow(m_pChildDlg->m_hWnd))
+            m_pChildDlg->ShowWindow(SW_HIDE);
         return result;
     }
     }

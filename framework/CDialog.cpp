@@ -158,9 +158,14 @@ void CDialog::EndDialog(int nResult) {
     if (!m_bModal)
         return;
     m_bEnded = true;
-    // Wakes the loop when the end came from a message sent by another thread.
-    if (m_hWnd)
+    if (m_hWnd) {
+        // An ended dialog disappears at once, as the system's own dialogs do, even while a
+        // message sent from another thread keeps its loop from returning for a while.
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Wakes the loop when the end came from a message sent by another thread.
         PostMessage(WM_NULL);
+    }
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {

@@ -220,13 +220,6 @@ LRESULT CModernStandbyDetectionToolDlg::OnCloseExecutePrompt(WPARAM, LPARAM) {
     if (!m_pExecutePromptDlg || !m_pExecutePromptDlg->m_hWnd)
         return 1;
     m_pExecutePromptDlg->SendMessage(WM_CLOSE_EXECUTE_PROMPT, 0, 0);
-    // The worker's verdict follows at once and may be handled before the ended prompt's loop
-    // has returned and destroyed it: the verdict must not show over a busy prompt still up.
-    if (CControlLayerDlg* pLayer = m_pExecutePromptDlg->m_pChildDlg)
-        if (pLayer->m_hWnd)
-            pLayer->ShowWindow(SW_HIDE);
-    if (m_pExecutePromptDlg->m_hWnd)
-        m_pExecutePromptDlg->ShowWindow(SW_HIDE);
     return 1;
 }
 

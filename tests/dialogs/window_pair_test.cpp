@@ -1,6 +1,8 @@
 // The shell and control-layer pair: sizes by scale, placement, following, dragging, keys and
 // the owner rule, with real window messages and real input.
+#include "ScopedLogPixels.h"
 #include "TestPair.h"
+#include "support/GdiplusEnvironment.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,45 +13,12 @@ using pairtest::TestShell;
 
 namespace {
 
-const auto* const g_gdiplus = ::testing::AddGlobalTestEnvironment([] {
-    struct Env : ::testing::Environment {
-        guitest::ScopedGdiplus* gdiplus = nullptr;
-        void SetUp() override { gdiplus = new guitest::ScopedGdiplus; }
-        void TearDown() override { delete gdiplus; }
-    };
-    return new Env;
-}());
-
-// Sets HKCU\Control Panel\Desktop LogPixels for processes started meanwhile.
-class ScopedLogPixels {
-  public:
-    explicit ScopedLogPixels(DWORD dpi) {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
-                          KEY_READ | KEY_WRITE, nullptr, &m_key, nullptr);
-        DWORD size = sizeof(m_old);
-        m_had = ::RegQueryValueExW(m_key, L"LogPixels", nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(&m_old), &size) == ERROR_SUCCESS;
-        ::RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                         sizeof(dpi));
-    }
-    ~ScopedLogPixels() {
-        if (m_had)
-            ::RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD,
-                             reinterpret_cast<const BYTE*>(&m_old), sizeof(m_old));
-        else
-            ::RegDeleteValueW(m_key, L"LogPixels");
-        ::RegCloseKey(m_key);
-    }
-
-  private:
-    HKEY m_key = nullptr;
-    DWORD m_old = 0;
-    bool m_had = false;
-};
+const auto* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new testsupport::GdiplusEnvironment);
 
 // Runs the marker key after whatever input came before, from the main thread's loop.
 void SendMarker() {
-    guitest::PressKey(VK_F13);
+    testsupport::PressKey(VK_F13);
 }
 
 } // namespace
@@ -98,7 +67,7 @@ TEST(WindowPairScreenTest, BusyShellSizeFollowsTheScreensDpi) {
     for (const Case& c : cases) {
         const std::wstring out = dir / (L"size" + std::to_wstring(c.dpi) + L".txt");
         {
-            ScopedLogPixels dpi(c.dpi);
+            dlgtest::ScopedLogPixels dpi(c.dpi);
             ASSERT_EQ(0, testsupport::RunProcess(testsupport::ExeDir() + L"\\pair_probe.exe",
                                                  L"\"" + out + L"\"", dir.Path()))
                 << c.dpi;
@@ -187,7 +156,7 @@ TEST_F(WindowPairTest, DraggingTheStripMovesBothWindowsElseNothingMoves) {
             if (hit == HTCAPTION)
                 s.m_pChildDlg->SetWindowPos(nullptr, layerBefore.left + 60, layerBefore.top + 40, 0,
                                             0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            guitest::PumpPending();
+            testsupport::PumpPending();
             shellAfter = s.ShellRect();
             layerAfter = s.LayerRect();
             moveChildAfter = s.m_bMoveChild;
@@ -229,6 +198,23 @@ TEST_F(WindowPairTest, AfterAPressOutsideTheStripMovingTheLayerLeavesTheShell) {
     EXPECT_EQ(shellBefore, shellAfter);
 }
 
+TEST_F(WindowPairTest, AnEndedShellTakesItsLayerOffTheScreenAtOnce) {
+    // The busy prompt ends from a worker's message, and the verdict prompt follows before the
+    // ended prompt's loop has returned: nothing of the ended pair may stay on the screen.
+    TestShell shell(kBusyPromptPair, 1.0f);
+    bool layerVisibleBefore = false, shellVisibleAfter = true, layerVisibleAfter = true;
+    shell.whileRunning = [&](TestShell& s) {
+        layerVisibleBefore = s.m_pChildDlg->IsWindowVisible() != FALSE;
+        s.EndDialog(IDOK);
+        shellVisibleAfter = ::IsWindowVisible(s.m_hWnd) != FALSE;
+        layerVisibleAfter = ::IsWindowVisible(s.m_pChildDlg->m_hWnd) != FALSE;
+    };
+    ASSERT_EQ(IDOK, shell.DoModal());
+    EXPECT_TRUE(layerVisibleBefore);
+    EXPECT_FALSE(shellVisibleAfter);
+    EXPECT_FALSE(layerVisibleAfter);
+}
+
 TEST_F(WindowPairTest, EnterAndEscCloseNothing) {
     struct Case {
         const char* name;
@@ -250,8 +236,8 @@ TEST_F(WindowPairTest, EnterAndEscCloseNothing) {
                 ::SetActiveWindow(s.m_hWnd);
                 ::SetFocus(s.m_hWnd);
             }
-            guitest::PressKey(VK_RETURN);
-            guitest::PressKey(VK_ESCAPE);
+            testsupport::PressKey(VK_RETURN);
+            testsupport::PressKey(VK_ESCAPE);
             SendMarker();
         };
         EXPECT_EQ(42, shell.DoModal()) << c.name;
@@ -268,7 +254,7 @@ TEST_F(WindowPairTest, NullParentDialogDisablesTheMainLayerAndItsShellWhileItRun
     HWND mainLayer = mainShell.m_pChildDlg->m_hWnd;
     ::SetForegroundWindow(mainLayer);
     ::SetActiveWindow(mainLayer);
-    ASSERT_TRUE(guitest::PumpUntil([&] { return ::GetActiveWindow() == mainLayer; }));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return ::GetActiveWindow() == mainLayer; }));
 
     TestShell prompt(kBusyPromptPair, 1.0f);
     HWND owner = nullptr;
@@ -334,7 +320,7 @@ TEST_F(WindowPairTest, LayerLaysOutFirstThenOnEverySizeAndErasesWithItsPicture) 
             EXPECT_TRUE(passes[0]) << c.name << ": the first pass sets up";
             for (size_t i = 1; i < passes.size(); ++i)
                 EXPECT_FALSE(passes[i]) << c.name;
-            EXPECT_TRUE(guitest::SameColor(RGB(230, 240, 250), erased)) << c.name;
+            EXPECT_TRUE(testsupport::SameColor(RGB(230, 240, 250), erased)) << c.name;
         } else {
             EXPECT_TRUE(passes.empty()) << c.name << ": no layout without the picture";
             EXPECT_EQ(RGB(1, 2, 3), erased) << c.name << ": nothing drawn";

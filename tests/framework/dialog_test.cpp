@@ -1,5 +1,5 @@
 // Dialogs from templates: binding, the modal loop, ending, placement and the owner rule.
-#include "GuiTestSupport.h"
+#include "support/GuiDriver.h"
 #include "framework/Framework.h"
 #include "framework_test_ids.h"
 
@@ -226,6 +226,21 @@ TEST_F(DialogTest, EndingFromAMessageSentByAnotherThreadEndsTheLoop) {
     sender.join();
 }
 
+TEST_F(DialogTest, AnEndedDialogIsHiddenAtOnceWhileItsLoopHasNotReturned) {
+    // The loop returns only after the handler in flight is done (here: still inside it, as when a
+    // worker thread's next message is handled before the loop comes round again).
+    ScriptedDialog dlg;
+    bool visibleBefore = false, visibleAfterEnd = true;
+    dlg.whileRunning = [&](ScriptedDialog& d) {
+        visibleBefore = d.IsWindowVisible() != FALSE;
+        d.EndDialog(IDOK);
+        visibleAfterEnd = ::IsWindowVisible(d.m_hWnd) != FALSE;
+    };
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(visibleBefore);
+    EXPECT_FALSE(visibleAfterEnd);
+}
+
 TEST_F(DialogTest, AHandlerThatThrowsDoesNotTakeTheDialogDown) {
     ScriptedDialog dlg;
     bool aliveAfterThrow = false;
@@ -293,7 +308,7 @@ TEST_F(DialogTest, NullParentDialogIsOwnedByMainWindowsLastActivePopupAndDisable
     ASSERT_TRUE(layer.Open(&mainWnd, 60, 60));
     ::SetForegroundWindow(layer.m_hWnd);
     ::SetActiveWindow(layer.m_hWnd);
-    ASSERT_TRUE(guitest::PumpUntil([&] { return ::GetActiveWindow() == layer.m_hWnd; }));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return ::GetActiveWindow() == layer.m_hWnd; }));
     ASSERT_EQ(layer.m_hWnd, ::GetLastActivePopup(mainWnd.m_hWnd));
 
     struct Case {
