@@ -2,7 +2,8 @@
 // active, so that real mouse input reaches the controls.
 #pragma once
 
-#include "GuiTestSupport.h"
+#include "support/GdiplusEnvironment.h"
+#include "support/GuiDriver.h"
 #include "controls/CCheckBoxBtn.h"
 #include "controls/CDrawStateInfoStatic.h"
 #include "controls/CDrawTextStatic.h"
@@ -34,7 +35,7 @@ class ControlsHost : public CDialog {
             x += 50;
         }
         ::SetForegroundWindow(m_hWnd);
-        return guitest::PumpUntil([this] { return ::GetForegroundWindow() == m_hWnd; });
+        return testsupport::WaitUntil([this] { return ::GetForegroundWindow() == m_hWnd; });
     }
     // Places a control and shows it painted.
     static void Place(CWnd& control, int x, int y, int width, int height) {
@@ -67,14 +68,4 @@ class ControlsHost : public CDialog {
             return reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH));
         return CDialog::WindowProc(msg, w, l);
     }
-};
-
-// GDI+ for every test of the program.
-class GdiplusEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override { m_gdiplus = new guitest::ScopedGdiplus; }
-    void TearDown() override { delete m_gdiplus; }
-
-  private:
-    guitest::ScopedGdiplus* m_gdiplus = nullptr;
 };

@@ -16,23 +16,23 @@ class ButtonTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(host.Open());
-        guitest::MoveCursorTo(20, 20); // away from every control
-        guitest::PumpPending();
+        testsupport::MoveCursorTo({20, 20}); // away from every control
+        testsupport::PumpPending();
     }
     // Waits until the button shows the colour in its middle.
     bool Shows(CWnd& button, COLORREF colour) {
-        return guitest::PumpUntil([&] {
+        return testsupport::WaitUntil([&] {
             CRect rc;
             button.GetClientRect(&rc);
-            return guitest::SameColor(colour,
-                                      guitest::PixelAt(button, rc.Width() / 2, rc.Height() / 2));
+            return testsupport::SameColor(
+                colour, testsupport::PixelAt(button, rc.Width() / 2, rc.Height() / 2));
         });
     }
     void PointAt(CWnd& button, int x, int y) {
         POINT p = ControlsHost::OnScreen(button, x, y);
-        guitest::MoveCursorTo(p.x, p.y);
+        testsupport::MoveCursorTo(p);
     }
-    void PointAway() { guitest::MoveCursorTo(20, 20); }
+    void PointAway() { testsupport::MoveCursorTo({20, 20}); }
     ControlsHost host;
 };
 
@@ -54,11 +54,11 @@ TEST_F(ButtonTest, PngButtonFollowsHoverPressAndLeaveAndNotifiesTheParent) {
 
     PointAt(host.png, 30, 20);
     EXPECT_TRUE(Shows(host.png, kGreen)) << "hover";
-    guitest::LeftButton(true);
+    testsupport::LeftButton(true);
     EXPECT_TRUE(Shows(host.png, kBlue)) << "pressed";
-    guitest::LeftButton(false);
+    testsupport::LeftButton(false);
     EXPECT_TRUE(Shows(host.png, kGreen)) << "hover again after the click";
-    EXPECT_TRUE(guitest::PumpUntil([&] { return host.clicks[IDC_PNG_BUTTON] == 1; }));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return host.clicks[IDC_PNG_BUTTON] == 1; }));
     PointAway();
     EXPECT_TRUE(Shows(host.png, kRed)) << "normal after the pointer left";
 }
@@ -133,7 +133,7 @@ TEST_F(ButtonTest, PngButtonAboveScaleOneDrawsThePictureLessItsLastRowAndColumn)
         host.png.UpdateWindow();
         std::vector<COLORREF> row;
         for (int x = 0; x < 40; ++x)
-            row.push_back(guitest::PixelAt(host.png, x, 20));
+            row.push_back(testsupport::PixelAt(host.png, x, 20));
         EXPECT_EQ(c.expected, row) << "scale " << c.scale;
     }
     ReleasePicture(picture);
@@ -176,17 +176,17 @@ TEST_F(ButtonTest, ImageButtonPressedInsideAndReleasedOutsideStaysPressedUntilTh
     ASSERT_TRUE(Shows(host.image, kRed));
     PointAt(host.image, 50, 20);
     ASSERT_TRUE(Shows(host.image, kGreen));
-    guitest::LeftButton(true);
+    testsupport::LeftButton(true);
     ASSERT_TRUE(Shows(host.image, kBlue));
     PointAt(host.image, 150, 20); // outside, button still held: the button keeps the capture
-    guitest::LeftButton(false);
+    testsupport::LeftButton(false);
     // The release outside is not a return to hover: from here it shows pressed or, once the
     // leave has come, normal, and never hover.
     bool sawHover = false;
-    guitest::PumpUntil([&] {
-        COLORREF c = guitest::PixelAt(host.image, 50, 20);
-        sawHover = sawHover || guitest::SameColor(kGreen, c);
-        return guitest::SameColor(kRed, c);
+    testsupport::WaitUntil([&] {
+        COLORREF c = testsupport::PixelAt(host.image, 50, 20);
+        sawHover = sawHover || testsupport::SameColor(kGreen, c);
+        return testsupport::SameColor(kRed, c);
     });
     EXPECT_FALSE(sawHover);
     EXPECT_TRUE(Shows(host.image, kRed));
@@ -204,7 +204,7 @@ TEST_F(ButtonTest, ImageButtonEnableButtonShowsDisabledThenNormalEvenUnderThePoi
     host.image.EnableButton(TRUE);
     EXPECT_TRUE(host.image.IsWindowEnabled());
     host.image.UpdateWindow();
-    EXPECT_TRUE(guitest::SameColor(kRed, guitest::PixelAt(host.image, 50, 20)));
+    EXPECT_TRUE(testsupport::SameColor(kRed, testsupport::PixelAt(host.image, 50, 20)));
 }
 
 TEST_F(ButtonTest, ImageButtonErasePaintsTheWholeFaceOverItsBackgroundCrop) {
@@ -223,11 +223,11 @@ TEST_F(ButtonTest, ImageButtonErasePaintsTheWholeFaceOverItsBackgroundCrop) {
 
     // Without pictures the erase still shows the crop; with them, the face.
     EXPECT_TRUE(host.image.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.m_hDC)));
-    EXPECT_TRUE(guitest::SameColor(kOrange, memory.GetPixel(20, 10)));
+    EXPECT_TRUE(testsupport::SameColor(kOrange, memory.GetPixel(20, 10)));
     host.image.SetPictures(IDP_RED, IDP_GREEN, IDP_BLUE, IDP_GREY);
     EXPECT_TRUE(host.image.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.m_hDC)));
     for (POINT p : {POINT{20, 10}, POINT{2, 2}, POINT{28, 12}})
-        EXPECT_TRUE(guitest::SameColor(kRed, memory.GetPixel(p.x, p.y))) << p.x << "," << p.y;
+        EXPECT_TRUE(testsupport::SameColor(kRed, memory.GetPixel(p.x, p.y))) << p.x << "," << p.y;
 
     host.image.SetBkImage(nullptr);
     ReleasePicture(background);

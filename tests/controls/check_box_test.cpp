@@ -14,12 +14,12 @@ class CheckBoxTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(host.Open());
-        guitest::MoveCursorTo(20, 20);
+        testsupport::MoveCursorTo({20, 20});
         host.check.CreateFontFromParent();
     }
     bool GlyphShows(COLORREF colour, int x = 8, int y = 15) {
-        return guitest::PumpUntil(
-            [&] { return guitest::SameColor(colour, guitest::PixelAt(host.check, x, y)); });
+        return testsupport::WaitUntil(
+            [&] { return testsupport::SameColor(colour, testsupport::PixelAt(host.check, x, y)); });
     }
     ControlsHost host;
 };
@@ -71,15 +71,15 @@ TEST_F(CheckBoxTest, AtScaleOneAndAHalfTheGlyphIs24SquareAndTheCaption26In) {
         bool glyph;
     } cases[] = {{1, 9, true}, {22, 30, true}, {12, 6, false}, {12, 33, false}, {25, 20, false}};
     for (const Case& c : cases) {
-        const COLORREF seen = guitest::PixelAt(host.check, c.x, c.y);
-        EXPECT_TRUE(guitest::SameColor(c.glyph ? kTickedCell : kWhite, seen, 60))
+        const COLORREF seen = testsupport::PixelAt(host.check, c.x, c.y);
+        EXPECT_TRUE(testsupport::SameColor(c.glyph ? kTickedCell : kWhite, seen, 60))
             << c.x << "," << c.y;
     }
     // The caption's ink starts at 26: nothing between the glyph and it.
     int firstInk = -1;
     for (int x = 24; x < 80 && firstInk < 0; ++x)
         for (int y = 0; y < 40; ++y)
-            if (!guitest::SameColor(kWhite, guitest::PixelAt(host.check, x, y), 30)) {
+            if (!testsupport::SameColor(kWhite, testsupport::PixelAt(host.check, x, y), 30)) {
                 firstInk = x;
                 break;
             }
@@ -95,21 +95,21 @@ TEST_F(CheckBoxTest, EveryToggleRepaintsAndTheSystemMarkNeverShows) {
     // The system button draws its own box straight away on a state change; read before any
     // paint of ours could have covered it.
     host.check.SendMessage(BM_SETCHECK, BST_UNCHECKED, 0);
-    EXPECT_TRUE(guitest::SameColor(kTickedCell, guitest::PixelAt(host.check, 8, 15)))
+    EXPECT_TRUE(testsupport::SameColor(kTickedCell, testsupport::PixelAt(host.check, 8, 15)))
         << "something other than our paint drew on the control";
     EXPECT_TRUE(GlyphShows(kEmptyCell));
 
     // Real clicks: each toggles, notifies and shows the new state.
     POINT p = ControlsHost::OnScreen(host.check, 8, 15);
     for (int click = 1; click <= 2; ++click) {
-        guitest::MoveCursorTo(p.x, p.y);
-        guitest::LeftButton(true);
-        guitest::LeftButton(false);
-        ASSERT_TRUE(guitest::PumpUntil([&] { return host.clicks[IDC_CHECK_BOX] == click; }));
+        testsupport::MoveCursorTo(p);
+        testsupport::LeftButton(true);
+        testsupport::LeftButton(false);
+        ASSERT_TRUE(testsupport::WaitUntil([&] { return host.clicks[IDC_CHECK_BOX] == click; }));
         EXPECT_TRUE(GlyphShows(click == 1 ? kTickedCell : kEmptyCell)) << "click " << click;
         for (int x = 0; x < 16; ++x) {
-            const COLORREF seen = guitest::PixelAt(host.check, x, 15);
-            EXPECT_TRUE(guitest::SameColor(click == 1 ? kTickedCell : kEmptyCell, seen, 60))
+            const COLORREF seen = testsupport::PixelAt(host.check, x, 15);
+            EXPECT_TRUE(testsupport::SameColor(click == 1 ? kTickedCell : kEmptyCell, seen, 60))
                 << "glyph row pixel " << x << " after click " << click;
         }
     }

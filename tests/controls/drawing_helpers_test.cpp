@@ -8,7 +8,8 @@
 
 namespace {
 
-const auto* const g_gdiplus = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+const auto* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new testsupport::GdiplusEnvironment);
 
 // The colour a picture shows at its centre when drawn 1:1.
 COLORREF CentreColour(Gdiplus::Image* image) {
@@ -72,7 +73,7 @@ TEST(LoadPngResourceTest, SameIdTwiceGivesTwoIndependentPictures) {
     EXPECT_NE(first, second);
     ReleasePicture(first);
     EXPECT_EQ(nullptr, first);
-    EXPECT_TRUE(guitest::SameColor(RGB(0, 255, 0), CentreColour(second)))
+    EXPECT_TRUE(testsupport::SameColor(RGB(0, 255, 0), CentreColour(second)))
         << "the second picture stays drawable after the first is released";
     ReleasePicture(second);
 }

@@ -25,7 +25,7 @@ class StaticTest : public ::testing::Test {
         int lowest = 255;
         for (int y = 0; y < rc.Height(); ++y)
             for (int x = 0; x < rc.Width(); ++x)
-                lowest = std::min(lowest, int(GetRValue(guitest::PixelAt(control, x, y))));
+                lowest = std::min(lowest, int(GetRValue(testsupport::PixelAt(control, x, y))));
         return lowest;
     }
     // First and last rows holding anything but white, or (-1, -1).
@@ -35,7 +35,7 @@ class StaticTest : public ::testing::Test {
         int first = -1, last = -1;
         for (int y = 0; y < rc.Height(); ++y)
             for (int x = 0; x < rc.Width(); ++x)
-                if (!guitest::SameColor(kWhite, guitest::PixelAt(control, x, y), 40)) {
+                if (!testsupport::SameColor(kWhite, testsupport::PixelAt(control, x, y), 40)) {
                     if (first < 0)
                         first = y;
                     last = y;
@@ -160,11 +160,11 @@ TEST_F(StaticTest, BackgroundColourCountsOnlyBeforeTheFirstPaint) {
     host.text.SetBkColor(RGB(0, 128, 0));
     host.text.SetWindowText(L"");
     ControlsHost::Place(host.text, 10, 10, 100, 20);
-    EXPECT_TRUE(guitest::SameColor(RGB(0, 128, 0), guitest::PixelAt(host.text, 2, 2)));
+    EXPECT_TRUE(testsupport::SameColor(RGB(0, 128, 0), testsupport::PixelAt(host.text, 2, 2)));
     host.text.SetBkColor(RGB(200, 0, 0));
     host.text.Invalidate();
     host.text.UpdateWindow();
-    EXPECT_TRUE(guitest::SameColor(RGB(0, 128, 0), guitest::PixelAt(host.text, 2, 2)));
+    EXPECT_TRUE(testsupport::SameColor(RGB(0, 128, 0), testsupport::PixelAt(host.text, 2, 2)));
 }
 
 TEST_F(StaticTest, UnknownModeDrawsTheBackgroundOnly) {
@@ -227,7 +227,7 @@ TEST_F(StaticTest, StartingTheDotsTwiceKeepsOneTimerAndStoppingEndsIt) {
     recorder.SetWindowText(L"正在检测，请稍等");
     recorder.StartDots();
     recorder.StartDots();
-    ASSERT_TRUE(guitest::PumpUntil([&] { return recorder.timers.size() >= 2; }, 5000));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return recorder.timers.size() >= 2; }, 5000));
     // Every tick is the one timer's, each one step.
     for (const auto& t : recorder.timers) {
         EXPECT_EQ(kDotsTimerId, t.first);

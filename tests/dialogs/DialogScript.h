@@ -2,7 +2,8 @@
 // modal loop, so real input sent by a step goes through the loop the user's input would take.
 #pragma once
 
-#include "GuiTestSupport.h"
+#include "support/GdiplusEnvironment.h"
+#include "support/GuiDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -72,36 +73,9 @@ template <class Dlg> class Scripted : public Dlg {
     size_t m_next = 0;
 };
 
-// Screen rectangle of a window, and its middle.
-inline RECT ScreenRectOf(HWND hWnd) {
-    RECT r{};
-    ::GetWindowRect(hWnd, &r);
-    return r;
-}
-inline POINT MiddleOf(HWND hWnd) {
-    return guitest::ClientCentreOnScreen(hWnd);
-}
-
-// A real click: the cursor moves there first, so the window under it sees the move too.
-inline void RealClick(POINT p) {
-    guitest::MoveCursorTo(p.x, p.y);
-    guitest::LeftButton(true);
-    guitest::LeftButton(false);
-}
-
 // Keeps the cursor off the dialogs so no button starts in its hover look.
 inline void ParkCursor() {
-    guitest::MoveCursorTo(2, 2);
+    testsupport::MoveCursorTo({2, 2});
 }
-
-// GDI+ for the whole test program; the dialogs' pictures need it.
-class GdiplusEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override { m_gdiplus = new guitest::ScopedGdiplus; }
-    void TearDown() override { delete m_gdiplus; }
-
-  private:
-    guitest::ScopedGdiplus* m_gdiplus = nullptr;
-};
 
 } // namespace dlgtest

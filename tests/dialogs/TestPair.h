@@ -2,7 +2,7 @@
 // that records its layout passes, and a shell that runs a script once its modal loop runs.
 #pragma once
 
-#include "GuiTestSupport.h"
+#include "support/GuiDriver.h"
 #include "dialogs/CControlLayerDlg.h"
 #include "dialogs/CLayeredShellDlg.h"
 #include "dialogs_test_ids.h"

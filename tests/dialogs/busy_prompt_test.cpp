@@ -16,7 +16,8 @@ using dlgtest::Scripted;
 
 namespace {
 
-const auto* const g_gdiplus = ::testing::AddGlobalTestEnvironment(new dlgtest::GdiplusEnvironment);
+const auto* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new testsupport::GdiplusEnvironment);
 
 const wchar_t* const kDetecting = L"正在检测，请稍等";
 
@@ -58,7 +59,8 @@ TEST_F(BusyPromptTest, ShowsItsTextInWhiteWithDotsGrowingToThreeAndBack) {
                             state.UpdateWindow();
                             const dlgtest::Pixels p = dlgtest::CaptureClient(state.m_hWnd);
                             for (COLORREF px : p.rgb)
-                                whiteText = whiteText || guitest::SameColor(px, RGB(255, 255, 255));
+                                whiteText =
+                                    whiteText || testsupport::SameColor(px, RGB(255, 255, 255));
                             return true;
                         },
                         [&] {
@@ -160,16 +162,16 @@ TEST_F(BusyPromptTest, EnterEscClicksAndDragsDoNothing) {
     bool focusOurs = false;
     prompt.steps = {
         [&] {
-            shellBefore = dlgtest::ScreenRectOf(prompt.Shell());
-            layerBefore = dlgtest::ScreenRectOf(prompt.Layer());
+            shellBefore = testsupport::ScreenRect(prompt.Shell());
+            layerBefore = testsupport::ScreenRect(prompt.Layer());
             ::SetActiveWindow(prompt.Layer());
             ::SetFocus(prompt.Layer());
             const HWND focus = ::GetAncestor(::GetFocus(), GA_ROOT);
             focusOurs = focus && (focus == prompt.Layer() || focus == prompt.Shell());
             for (WORD key : {VK_RETURN, VK_ESCAPE})
-                guitest::PressKey(key);
+                testsupport::PressKey(key);
             // On the text, on the panel's top strip, and on the shell's margin left of the panel.
-            presses = {dlgtest::MiddleOf(prompt.ChildDlg()->m_staticState.m_hWnd),
+            presses = {testsupport::ClientCentreOnScreen(prompt.ChildDlg()->m_staticState.m_hWnd),
                        POINT{layerBefore.left + 30, layerBefore.top + 5},
                        POINT{shellBefore.left + 7, (shellBefore.top + shellBefore.bottom) / 2}};
             return true;
@@ -179,22 +181,22 @@ TEST_F(BusyPromptTest, EnterEscClicksAndDragsDoNothing) {
                 return true;
             const POINT from = presses[press];
             if (move == 0) {
-                dlgtest::RealClick(from);
-                guitest::MoveCursorTo(from.x, from.y);
-                guitest::LeftButton(true);
+                testsupport::ClickAt(from);
+                testsupport::MoveCursorTo(from);
+                testsupport::LeftButton(true);
             }
             ++move;
-            guitest::MoveCursorTo(from.x + 15 * move, from.y + 10 * move);
+            testsupport::MoveCursorTo({from.x + 15 * move, from.y + 10 * move});
             if (move == 4) {
-                guitest::LeftButton(false);
+                testsupport::LeftButton(false);
                 move = 0;
                 ++press;
             }
             return false;
         },
         [&] {
-            shellAfter = dlgtest::ScreenRectOf(prompt.Shell());
-            layerAfter = dlgtest::ScreenRectOf(prompt.Layer());
+            shellAfter = testsupport::ScreenRect(prompt.Shell());
+            layerAfter = testsupport::ScreenRect(prompt.Layer());
             prompt.EndDialog(42);
             return true;
         }};
@@ -210,9 +212,9 @@ TEST_F(BusyPromptTest, AtOneAndAQuarterThePanelIs290By165WithTheText12PixelsIn) 
     prompt.m_fScale = 1.25f;
     RECT shell{}, layer{}, text{};
     prompt.steps = {[&] {
-        shell = dlgtest::ScreenRectOf(prompt.Shell());
-        layer = dlgtest::ScreenRectOf(prompt.Layer());
-        text = dlgtest::ScreenRectOf(prompt.ChildDlg()->m_staticState.m_hWnd);
+        shell = testsupport::ScreenRect(prompt.Shell());
+        layer = testsupport::ScreenRect(prompt.Layer());
+        text = testsupport::ScreenRect(prompt.ChildDlg()->m_staticState.m_hWnd);
         prompt.EndDialog(IDOK);
         return true;
     }};

@@ -14,7 +14,7 @@
 namespace {
 
 TEST(DialogCropsTest, EveryCropLiesInsideItsPicture) {
-    guitest::ScopedGdiplus gdiplus;
+    testsupport::ScopedGdiplus gdiplus;
     const FeedbackLayout scaled = ComputeFeedbackLayout(CRect(0, 0, 500, 585), 1.25f);
     const FeedbackLayout unscaled = ComputeFeedbackLayout(CRect(0, 0, 400, 468), 1.0f);
     struct Case {

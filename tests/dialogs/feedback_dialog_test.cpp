@@ -18,7 +18,8 @@ using dlgtest::Scripted;
 
 namespace {
 
-const auto* const g_gdiplus = ::testing::AddGlobalTestEnvironment(new dlgtest::GdiplusEnvironment);
+const auto* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new testsupport::GdiplusEnvironment);
 
 constexpr int kStillOpen = 42;
 
@@ -108,10 +109,10 @@ INT_PTR RunWithClicks(Scripted<CProblemSolvingFeedbackDlg>& dialog, Button butto
                         HWND target = ButtonOf(*dialog.ChildDlg(), button);
                         POINT p = points[done];
                         if (p.x < 0)
-                            p = dlgtest::MiddleOf(target);
+                            p = testsupport::ClientCentreOnScreen(target);
                         else
                             ::ClientToScreen(target, &p);
-                        dlgtest::RealClick(p);
+                        testsupport::ClickAt(p);
                         return ++done == points.size();
                     },
                     [&] {
@@ -232,7 +233,7 @@ TEST_F(FeedbackDialogTest, EnterAndEscCloseNothing) {
                         ::SetFocus(dialog.ChildDlg()->m_btnSolved.m_hWnd);
                         focused = ::GetFocus();
                         for (WORD key : {VK_RETURN, VK_ESCAPE})
-                            guitest::PressKey(key);
+                            testsupport::PressKey(key);
                         return true;
                     },
                     [&] {

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
-    guitest::ScopedGdiplus gdiplus;
+    testsupport::ScopedGdiplus gdiplus;
     CWinApp app;
     dlgtest::Scripted<CProblemSolvingFeedbackDlg> dialog;
     RECT layer{};

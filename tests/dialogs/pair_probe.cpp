@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
-    guitest::ScopedGdiplus gdiplus;
+    testsupport::ScopedGdiplus gdiplus;
     pairtest::TestShell shell(kBusyPromptPair, CLayeredShellDlg::ScreenScale());
     CRect seen;
     shell.whileRunning = [&](pairtest::TestShell& s) {

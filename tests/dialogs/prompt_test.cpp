@@ -15,11 +15,12 @@ using dlgtest::Scripted;
 
 namespace {
 
-const auto* const g_gdiplus = ::testing::AddGlobalTestEnvironment(new dlgtest::GdiplusEnvironment);
+const auto* const g_gdiplus =
+    ::testing::AddGlobalTestEnvironment(new testsupport::GdiplusEnvironment);
 
 // A control's rectangle in its window's client coordinates.
 CRect RectInParent(HWND hControl) {
-    CRect r = dlgtest::ScreenRectOf(hControl);
+    CRect r = testsupport::ScreenRect(hControl);
     ::MapWindowPoints(nullptr, ::GetParent(hControl), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
@@ -99,7 +100,7 @@ TEST_F(PromptTest, EachTypeShowsItsButtonsAndEachButtonGivesItsResult) {
                                 HWND target = press == kOk       ? layer->m_btnOK.m_hWnd
                                               : press == kCancel ? layer->m_btnCancel.m_hWnd
                                                                  : layer->m_btnClose.m_hWnd;
-                                dlgtest::RealClick(dlgtest::MiddleOf(target));
+                                testsupport::ClickAt(testsupport::ClientCentreOnScreen(target));
                                 return true;
                             }};
             EXPECT_EQ(press == kOk ? IDOK : IDCANCEL, prompt.DoModal());
@@ -196,35 +197,36 @@ TEST_F(PromptTest, DraggingByTheTitleStripMovesBothWindowsButNotFromTheCloseCorn
         POINT from{}, to{};
         const int dx = 70, dy = 45;
         int move = 0;
-        prompt.steps = {[&] {
-                            shellBefore = dlgtest::ScreenRectOf(prompt.Shell());
-                            layerBefore = dlgtest::ScreenRectOf(prompt.Layer());
-                            CRect client;
-                            ::GetClientRect(prompt.Layer(), &client);
-                            // The strip is the top 30 pixels; its rightmost 26 hold the close
-                            // button.
-                            from = c.closeCorner ? POINT{client.right - 5, 15} : POINT{60, 15};
-                            ::ClientToScreen(prompt.Layer(), &from);
-                            to = POINT{from.x + dx, from.y + dy};
-                            guitest::MoveCursorTo(from.x, from.y);
-                            guitest::LeftButton(true);
-                            return true;
-                        },
-                        [&] {
-                            ++move;
-                            guitest::MoveCursorTo(from.x + dx * move / 4, from.y + dy * move / 4);
-                            return move == 4;
-                        },
-                        [&] {
-                            guitest::LeftButton(false);
-                            return true;
-                        },
-                        [&] {
-                            shellAfter = dlgtest::ScreenRectOf(prompt.Shell());
-                            layerAfter = dlgtest::ScreenRectOf(prompt.Layer());
-                            prompt.EndDialog(IDOK);
-                            return true;
-                        }};
+        prompt.steps = {
+            [&] {
+                shellBefore = testsupport::ScreenRect(prompt.Shell());
+                layerBefore = testsupport::ScreenRect(prompt.Layer());
+                CRect client;
+                ::GetClientRect(prompt.Layer(), &client);
+                // The strip is the top 30 pixels; its rightmost 26 hold the close
+                // button.
+                from = c.closeCorner ? POINT{client.right - 5, 15} : POINT{60, 15};
+                ::ClientToScreen(prompt.Layer(), &from);
+                to = POINT{from.x + dx, from.y + dy};
+                testsupport::MoveCursorTo(from);
+                testsupport::LeftButton(true);
+                return true;
+            },
+            [&] {
+                ++move;
+                testsupport::MoveCursorTo({from.x + dx * move / 4, from.y + dy * move / 4});
+                return move == 4;
+            },
+            [&] {
+                testsupport::LeftButton(false);
+                return true;
+            },
+            [&] {
+                shellAfter = testsupport::ScreenRect(prompt.Shell());
+                layerAfter = testsupport::ScreenRect(prompt.Layer());
+                prompt.EndDialog(IDOK);
+                return true;
+            }};
         ASSERT_EQ(IDOK, prompt.DoModal()) << c.name << ": still open after the drag";
         const CPoint shellMoved(shellAfter.left - shellBefore.left,
                                 shellAfter.top - shellBefore.top);
@@ -259,7 +261,7 @@ TEST_F(PromptTest, EnterAndEscCloseNothing) {
                 ::SetFocus(focus);
                 focused = ::GetFocus();
                 for (WORD key : {VK_RETURN, VK_ESCAPE})
-                    guitest::PressKey(key);
+                    testsupport::PressKey(key);
                 return true;
             },
             [&] {

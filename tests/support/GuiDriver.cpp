@@ -1,21 +1,40 @@
 #include "support/GuiDriver.h"
 
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <cstdlib>
+
 namespace testsupport {
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
+    while (!condition()) {
         if (GetTickCount() - start >= timeoutMs)
             return condition();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(20);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpPending();
     }
+    return true;
+}
+
+ScopedGdiplus::ScopedGdiplus() {
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
+}
+
+ScopedGdiplus::~ScopedGdiplus() {
+    if (m_token)
+        Gdiplus::GdiplusShutdown(m_token);
 }
 
 namespace {
@@ -73,28 +92,51 @@ RECT ScreenRect(HWND hWnd) {
     return rc;
 }
 
+POINT ClientCentreOnScreen(HWND hWnd) {
+    RECT rc = {};
+    GetClientRect(hWnd, &rc);
+    POINT p{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ClientToScreen(hWnd, &p);
+    return p;
+}
+
+namespace {
+
+// Long enough for the input to reach the window under it, in this process or another.
+constexpr DWORD kInputSettleMs = 30;
+
+void SendSettled(INPUT* inputs, UINT count) {
+    SendInput(count, inputs, sizeof(INPUT));
+    Sleep(kInputSettleMs);
+}
+
+} // namespace
+
 void MoveCursorTo(POINT screenPoint) {
+    // Absolute moves through the input queue, so that windows get WM_MOUSEMOVE as from a mouse;
+    // rounded, so that the move lands on the very pixel asked for.
     SetCursorPos(screenPoint.x, screenPoint.y);
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dx = screenPoint.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = screenPoint.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dx =
+        static_cast<LONG>(screenPoint.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
+    input.mi.dy =
+        static_cast<LONG>(screenPoint.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(INPUT));
-    Sleep(30);
+    SendSettled(&input, 1);
+}
+
+void LeftButton(bool down) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendSettled(&input, 1);
 }
 
 void ClickAt(POINT screenPoint) {
     MoveCursorTo(screenPoint);
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &inputs[0], sizeof(INPUT));
-    Sleep(30);
-    SendInput(1, &inputs[1], sizeof(INPUT));
-    Sleep(30);
+    LeftButton(true);
+    LeftButton(false);
 }
 
 void ClickCenter(HWND hWnd) {
@@ -109,8 +151,20 @@ void PressKey(WORD virtualKey) {
     inputs[1].type = INPUT_KEYBOARD;
     inputs[1].ki.wVk = virtualKey;
     inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    Sleep(30);
+    SendSettled(inputs, 2);
+}
+
+COLORREF PixelAt(HWND hWnd, int x, int y) {
+    HDC dc = GetDC(hWnd);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(hWnd, dc);
+    return colour;
+}
+
+bool SameColor(COLORREF a, COLORREF b, int tolerance) {
+    return std::abs(int(GetRValue(a)) - int(GetRValue(b))) <= tolerance &&
+           std::abs(int(GetGValue(a)) - int(GetGValue(b))) <= tolerance &&
+           std::abs(int(GetBValue(a)) - int(GetBValue(b))) <= tolerance;
 }
 
 ChildProcess::~ChildProcess() {

@@ -1,5 +1,5 @@
 // Drives real windows as a person would: finds them, reads them and clicks them with real
-// mouse input. Used by the end-to-end tests of the tool and by window tests.
+// mouse and keyboard input. Used by every window test, the end-to-end tests and the bench.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +10,23 @@
 
 namespace testsupport {
 
-// Polls the condition every 20 ms, pumping this thread's messages, until it holds or the time
-// is up. Returns the condition's last value.
+// Dispatches this thread's messages until the condition holds or the time is up, waking as soon
+// as a message arrives. Returns the condition's last value.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+// Dispatches whatever is queued now.
+void PumpPending();
+
+// GDI+ started for the life of the object.
+class ScopedGdiplus {
+  public:
+    ScopedGdiplus();
+    ~ScopedGdiplus();
+    ScopedGdiplus(const ScopedGdiplus&) = delete;
+    ScopedGdiplus& operator=(const ScopedGdiplus&) = delete;
+
+  private:
+    ULONG_PTR m_token = 0;
+};
 
 // Visible top-level windows of one process, in Z order.
 std::vector<HWND> TopLevelWindows(DWORD processId);
@@ -24,14 +38,24 @@ HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs =
 // A window's text and its rectangle on the screen.
 std::wstring WindowText(HWND hWnd);
 RECT ScreenRect(HWND hWnd);
+// Centre of a window's client area in screen coordinates.
+POINT ClientCentreOnScreen(HWND hWnd);
 
-// Moves the real cursor and clicks the left button at a point on the screen.
+// Real input through the system's input queue. Each call gives the input a moment to arrive
+// before it returns, so a window in another process sees the events one by one and in order.
 void MoveCursorTo(POINT screenPoint);
+void LeftButton(bool down);
+// Moves the cursor to a point on the screen and clicks the left button there.
 void ClickAt(POINT screenPoint);
 // Clicks the middle of a control (or any window).
 void ClickCenter(HWND hWnd);
 // Presses and releases one key (for example VK_ESCAPE) on the focused window.
 void PressKey(WORD virtualKey);
+
+// The colour a window shows at a client point (read from its DC).
+COLORREF PixelAt(HWND hWnd, int x, int y);
+// Each channel within tolerance.
+bool SameColor(COLORREF a, COLORREF b, int tolerance = 8);
 
 // A process started for a test; ended at the latest when the object goes.
 class ChildProcess {
