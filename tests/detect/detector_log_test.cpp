@@ -1,4 +1,5 @@
 // The detector's entries in the tool log: which outcome writes what, and when.
+#include "DetectorWindowFixture.h"
 #include "detect/ModernStandbyDetector.h"
 #include "log/LogSave.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // A window on this thread receives the worker's messages; the prefix's real tool log is read.
 // Whatever the log folder held before is put aside and brought back afterwards.
-class DetectorLogTest : public ::testing::Test {
+class DetectorLogTest : public DetectorWindowFixture {
   protected:
     void SetUp() override {
         const std::wstring root = CLogSave::GetCommonAppDataPath();
@@ -26,31 +27,14 @@ class DetectorLogTest : public ::testing::Test {
         // The log instance of this process may already exist and will not create it again.
         ASSERT_TRUE(CreateDirectoryW(logDir.c_str(), nullptr));
 
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = &DetectorLogTest::WndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"DetectorLogTestWindow";
-        RegisterClassW(&wc);
-        window = CreateWindowW(wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-        ASSERT_NE(nullptr, window);
-        current = this;
+        DetectorWindowFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(detector.SetNotifyWindow(window));
-        detector.SetThreadCreator([this](LPTHREAD_START_ROUTINE proc, LPVOID param) -> HANDLE {
-            HANDLE thread = CreateThread(nullptr, 0, proc, param, 0, nullptr);
-            if (thread)
-                DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &worker, 0, FALSE,
-                                DUPLICATE_SAME_ACCESS);
-            return thread;
-        });
     }
 
     void TearDown() override {
-        if (window)
-            DestroyWindow(window);
-        if (worker)
-            CloseHandle(worker);
-        current = nullptr;
+        DetectorWindowFixture::TearDown();
         RemoveTree(logDir);
         if (FileExists(aside))
             MoveFileW(aside.c_str(), logDir.c_str());
@@ -64,40 +48,20 @@ class DetectorLogTest : public ::testing::Test {
         return texts;
     }
 
-    // Pumps messages until the worker has ended (or the time is up).
-    bool PumpUntilWorkerEnds(DWORD timeoutMs) {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < timeoutMs) {
-            if (worker &&
-                MsgWaitForMultipleObjects(1, &worker, FALSE, 20, QS_ALLINPUT) == WAIT_OBJECT_0)
-                return true;
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-        }
-        return false;
-    }
-
     // While the verdict is being handled (the user looks at the prompt), the log has no entry.
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (current && msg == WM_DETECT_RESULT) {
-            current->verdictHandled = true;
-            current->entriesWhileHandlingVerdict = current->LogTexts().size();
-            return 0;
-        }
-        return DefWindowProcW(hWnd, msg, wParam, lParam);
+    bool OnWindowMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) override {
+        if (msg != WM_DETECT_RESULT)
+            return false;
+        verdictHandled = true;
+        entriesWhileHandlingVerdict = LogTexts().size();
+        *result = 0;
+        return true;
     }
 
-    static DetectorLogTest* current;
     std::wstring logDir, toolLog, aside;
-    HWND window = nullptr;
-    HANDLE worker = nullptr;
-    CModernStandbyDetector detector;
     bool verdictHandled = false;
     size_t entriesWhileHandlingVerdict = 0;
 };
-
-DetectorLogTest* DetectorLogTest::current = nullptr;
 
 TEST_F(DetectorLogTest, VerdictsTwoAndThreeWriteOneEntryAfterTheVerdictWasHandled) {
     const struct {
@@ -115,8 +79,7 @@ TEST_F(DetectorLogTest, VerdictsTwoAndThreeWriteOneEntryAfterTheVerdictWasHandle
         DeleteFileW(toolLog.c_str());
         verdictHandled = false;
         entriesWhileHandlingVerdict = 99;
-        if (worker)
-            CloseHandle(worker), worker = nullptr;
+        ForgetWorker();
         detector.SetCommandRunner([&c](const std::wstring&, std::wstring* out) {
             *out = c.output;
             return c.ran;

@@ -1,4 +1,5 @@
 // The version gate, the verdict and the worker's messages to its window.
+#include "DetectorWindowFixture.h"
 #include "detect/ModernStandbyDetector.h"
 
 #include "support/TestSupport.h"
@@ -135,7 +136,7 @@ TEST(Verdict, FromProbeOutput) {
 
 // A real window on this thread that records what the worker sends it. While it handles the
 // verdict it checks that the worker is still inside its send.
-class DetectorWindowTest : public ::testing::Test {
+class DetectorWindowTest : public DetectorWindowFixture {
   protected:
     struct Received {
         UINT msg;
@@ -143,66 +144,19 @@ class DetectorWindowTest : public ::testing::Test {
         LPARAM lParam;
     };
 
-    void SetUp() override {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = &DetectorWindowTest::WndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"DetectorTestWindow";
-        RegisterClassW(&wc);
-        window = CreateWindowW(L"DetectorTestWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-        ASSERT_NE(nullptr, window);
-        current = this;
-        detector.SetThreadCreator([this](LPTHREAD_START_ROUTINE proc, LPVOID param) -> HANDLE {
-            HANDLE thread = CreateThread(nullptr, 0, proc, param, 0, nullptr);
-            if (thread)
-                DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &worker, 0, FALSE,
-                                DUPLICATE_SAME_ACCESS);
-            return thread;
-        });
+    bool OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        if (msg != WM_CLOSE_EXECUTE_PROMPT && msg != WM_DETECT_RESULT)
+            return false;
+        received.push_back({msg, wParam, lParam});
+        if (msg == WM_DETECT_RESULT)
+            workerWaitedInSend = WaitForSingleObject(worker, 300) == WAIT_TIMEOUT;
+        *result = 1;
+        return true;
     }
 
-    void TearDown() override {
-        DestroyWindow(window);
-        if (worker)
-            CloseHandle(worker);
-        current = nullptr;
-    }
-
-    // Pumps messages until the worker has ended (or the time is up).
-    bool PumpUntilWorkerEnds(DWORD timeoutMs) {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < timeoutMs) {
-            if (worker &&
-                MsgWaitForMultipleObjects(1, &worker, FALSE, 20, QS_ALLINPUT) == WAIT_OBJECT_0)
-                return true;
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-        }
-        return false;
-    }
-
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (current && (msg == WM_CLOSE_EXECUTE_PROMPT || msg == WM_DETECT_RESULT)) {
-            current->received.push_back({msg, wParam, lParam});
-            if (msg == WM_DETECT_RESULT)
-                current->workerWaitedInSend =
-                    WaitForSingleObject(current->worker, 300) == WAIT_TIMEOUT;
-            return 1;
-        }
-        return DefWindowProcW(hWnd, msg, wParam, lParam);
-    }
-
-    static DetectorWindowTest* current;
-    HWND window = nullptr;
-    HANDLE worker = nullptr;
-    CModernStandbyDetector detector;
     std::vector<Received> received;
     bool workerWaitedInSend = false;
 };
-
-DetectorWindowTest* DetectorWindowTest::current = nullptr;
 
 TEST_F(DetectorWindowTest, SetNotifyWindowRefusesNull) {
     EXPECT_FALSE(detector.SetNotifyWindow(nullptr));
@@ -227,8 +181,7 @@ TEST_F(DetectorWindowTest, EveryOutcomeSendsCloseThenVerdictAndWaitsInTheSecondS
         SCOPED_TRACE(c.name);
         received.clear();
         workerWaitedInSend = false;
-        if (worker)
-            CloseHandle(worker), worker = nullptr;
+        ForgetWorker();
         FakeRunner runner;
         runner.result = c.ran;
         runner.output = c.output;
@@ -270,8 +223,7 @@ TEST_F(DetectorWindowTest, RealPowercfgRunThroughTheFakeCommand) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         received.clear();
-        if (worker)
-            CloseHandle(worker), worker = nullptr;
+        ForgetWorker();
         ASSERT_TRUE(WriteBytes(dir / L"out.txt", ToGbk(c.fixture)));
         ScopedEnv mode(L"MSDT_FAKE_POWERCFG",
                        c.fixture.empty() ? L"" : L"file:" + (dir / L"out.txt"));
