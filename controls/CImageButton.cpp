@@ -1,25 +1,18 @@
 #include "controls/CImageButton.h"
 
 #include "controls/ControlGeometry.h"
-
-#include <commctrl.h>
+#include "controls/PictureButtonSteps.h"
 
 CImageButton::CImageButton() {
     m_brBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
 void CImageButton::SetPictures(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
-    LoadPngResource(&m_pImgNormal, nNormal);
-    LoadPngResource(&m_pImgHover, nHover);
-    LoadPngResource(&m_pImgPressed, nPressed);
-    LoadPngResource(&m_pImgDisabled, nDisabled);
+    LoadButtonPictures(Pictures(), nNormal, nHover, nPressed, nDisabled);
 }
 
 void CImageButton::ReleasePictures() {
-    ReleasePicture(m_pImgNormal);
-    ReleasePicture(m_pImgHover);
-    ReleasePicture(m_pImgPressed);
-    ReleasePicture(m_pImgDisabled);
+    ReleaseButtonPictures(Pictures());
 }
 
 BOOL CImageButton::IsCursorInside() {
@@ -33,7 +26,7 @@ BOOL CImageButton::IsCursorInside() {
 }
 
 void CImageButton::EnableButton(BOOL bEnable) {
-    m_nState = bEnable ? 1 : 4;
+    m_nState = bEnable ? kButtonNormal : kButtonDisabled;
     EnableWindow(bEnable);
     Invalidate(TRUE);
 }
@@ -56,13 +49,7 @@ void CImageButton::ComposeFace(CDC* pDC) {
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
         if (m_pBkImage)
             DrawBackgroundCrop(graphics, m_pBkImage, m_rcClient, m_rcBkSrc);
-        Gdiplus::Image* picture = m_pImgDisabled;
-        if (IsWindowEnabled()) {
-            picture = m_nState == 1   ? m_pImgNormal
-                      : m_nState == 2 ? m_pImgHover
-                      : m_nState == 3 ? m_pImgPressed
-                                      : nullptr;
-        }
+        Gdiplus::Image* picture = ButtonPictureForState(Pictures(), IsWindowEnabled(), m_nState);
         if (picture) {
             DrawPicturePart(graphics, picture, m_rcClient,
                             CRect(0, 0, static_cast<int>(picture->GetWidth()),
@@ -77,7 +64,7 @@ void CImageButton::ComposeFace(CDC* pDC) {
 }
 
 void CImageButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (!lpDrawItemStruct || !m_pImgNormal || !m_pImgHover || !m_pImgPressed || !m_pImgDisabled)
+    if (!lpDrawItemStruct || !HasAllButtonPictures(Pictures()))
         return;
     CDC target(lpDrawItemStruct->hDC); // the system's DC: used, never deleted
     ComposeFace(&target);
@@ -108,43 +95,28 @@ LRESULT CImageButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void CImageButton::OnMouseMove(UINT, CPoint) {
     Default();
-    if (!IsWindowEnabled() || m_bTracking)
-        return;
-    TRACKMOUSEEVENT tme{};
-    tme.cbSize = sizeof(tme);
-    tme.dwFlags = TME_HOVER | TME_LEAVE;
-    tme.hwndTrack = m_hWnd;
-    tme.dwHoverTime = 10;
-    if (::_TrackMouseEvent(&tme))
-        m_bTracking = TRUE;
+    TrackButtonVisit(*this, m_bTracking);
 }
 
 void CImageButton::OnMouseHover(UINT, CPoint point) {
     CRect client;
     GetClientRect(&client);
-    if (IsWindowEnabled() && client.PtInRect(point) && m_nState != 2) {
-        m_nState = 2;
-        Invalidate(TRUE);
-    }
+    if (client.PtInRect(point))
+        ShowButtonState(*this, m_nState, kButtonHover);
     Default();
 }
 
 void CImageButton::OnLButtonDown(UINT, CPoint point) {
     CRect client;
     GetClientRect(&client);
-    if (IsWindowEnabled() && client.PtInRect(point) && m_nState != 3) {
-        m_nState = 3;
-        Invalidate(TRUE);
-    }
+    if (client.PtInRect(point))
+        ShowButtonState(*this, m_nState, kButtonPressed);
     Default();
 }
 
 void CImageButton::OnMouseLeave() {
     Default();
-    if (IsWindowEnabled() && m_nState != 1) {
-        m_nState = 1;
-        Invalidate(TRUE);
-    }
+    ShowButtonState(*this, m_nState, kButtonNormal);
     m_bTracking = FALSE;
 }
 

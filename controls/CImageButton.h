@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls/DrawingHelpers.h"
+#include "controls/PictureButtonSteps.h"
 
 class CImageButton : public CButton {
   public:
@@ -25,6 +26,9 @@ class CImageButton : public CButton {
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
   protected:
+    ButtonPictureRefs Pictures() {
+        return {m_pImgNormal, m_pImgHover, m_pImgPressed, m_pImgDisabled};
+    }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnMouseHover(UINT nFlags, CPoint point);

@@ -1,29 +1,22 @@
 #include "controls/CPngButton.h"
 
 #include "controls/ControlGeometry.h"
-
-#include <commctrl.h>
+#include "controls/PictureButtonSteps.h"
 
 CPngButton::CPngButton() {
     m_brBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
 void CPngButton::SetPictures(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
-    LoadPngResource(&m_pImgNormal, nNormal);
-    LoadPngResource(&m_pImgHover, nHover);
-    LoadPngResource(&m_pImgPressed, nPressed);
-    LoadPngResource(&m_pImgDisabled, nDisabled);
+    LoadButtonPictures(Pictures(), nNormal, nHover, nPressed, nDisabled);
 }
 
 void CPngButton::ReleasePictures() {
-    ReleasePicture(m_pImgNormal);
-    ReleasePicture(m_pImgHover);
-    ReleasePicture(m_pImgPressed);
-    ReleasePicture(m_pImgDisabled);
+    ReleaseButtonPictures(Pictures());
 }
 
 void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (!lpDrawItemStruct || !m_pImgNormal || !m_pImgHover || !m_pImgPressed || !m_pImgDisabled)
+    if (!lpDrawItemStruct || !HasAllButtonPictures(Pictures()))
         return;
     const CRect item = lpDrawItemStruct->rcItem;
     const CRect area(0, 0, item.Width(), item.Height());
@@ -43,9 +36,9 @@ void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
         if (m_pBkImage)
             DrawBackgroundCrop(graphics, m_pBkImage, area, m_rcBkSrc);
-        Gdiplus::Image* picture = m_pImgDisabled;
-        if (IsWindowEnabled())
-            picture = m_nState == 3 ? m_pImgPressed : m_nState == 2 ? m_pImgHover : m_pImgNormal;
+        // The button only ever takes the normal, hover and pressed states, so there is always
+        // a picture.
+        Gdiplus::Image* picture = ButtonPictureForState(Pictures(), IsWindowEnabled(), m_nState);
         DrawPicturePart(graphics, picture, area,
                         PngButtonSourceRect(static_cast<int>(picture->GetWidth()),
                                             static_cast<int>(picture->GetHeight()), m_fScale));
@@ -75,38 +68,21 @@ LRESULT CPngButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 // Pointer moved over the button: ask for the hover and leave notifications once per visit.
 void CPngButton::OnMouseMove(UINT, CPoint) {
     Default();
-    if (!IsWindowEnabled() || m_bTracking)
-        return;
-    TRACKMOUSEEVENT tme{};
-    tme.cbSize = sizeof(tme);
-    tme.dwFlags = TME_HOVER | TME_LEAVE;
-    tme.hwndTrack = m_hWnd;
-    tme.dwHoverTime = 10;
-    if (::_TrackMouseEvent(&tme))
-        m_bTracking = TRUE;
+    TrackButtonVisit(*this, m_bTracking);
 }
 
 void CPngButton::OnMouseHover(UINT, CPoint) {
-    if (IsWindowEnabled() && m_nState != 2) {
-        m_nState = 2;
-        Invalidate(TRUE);
-    }
+    ShowButtonState(*this, m_nState, kButtonHover);
     Default();
 }
 
 void CPngButton::OnLButtonDown(UINT, CPoint) {
-    if (IsWindowEnabled() && m_nState != 3) {
-        m_nState = 3;
-        Invalidate(TRUE);
-    }
+    ShowButtonState(*this, m_nState, kButtonPressed);
     Default();
 }
 
 void CPngButton::OnMouseLeave() {
     Default();
-    if (IsWindowEnabled() && m_nState != 1) {
-        m_nState = 1;
-        Invalidate(TRUE);
-    }
+    ShowButtonState(*this, m_nState, kButtonNormal);
     m_bTracking = FALSE;
 }

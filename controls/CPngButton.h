@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/DrawingHelpers.h"
+#include "controls/PictureButtonSteps.h"
 
 class CPngButton : public CButton {
   public:
@@ -22,6 +23,9 @@ class CPngButton : public CButton {
     float m_fScale = 1.0f; // written by the layouts
 
   protected:
+    ButtonPictureRefs Pictures() {
+        return {m_pImgNormal, m_pImgHover, m_pImgPressed, m_pImgDisabled};
+    }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnMouseHover(UINT nFlags, CPoint point);

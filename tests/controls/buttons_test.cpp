@@ -232,3 +232,33 @@ TEST_F(ButtonTest, ImageButtonErasePaintsTheWholeFaceOverItsBackgroundCrop) {
     host.image.SetBkImage(nullptr);
     ReleasePicture(background);
 }
+
+TEST(ButtonPictureForStateTest, DisabledWindowShowsTheDisabledPictureElseTheStatesOwn) {
+    // Stand-ins: only which pointer comes back matters, nothing is drawn.
+    Gdiplus::Image* normal = reinterpret_cast<Gdiplus::Image*>(0x10);
+    Gdiplus::Image* hover = reinterpret_cast<Gdiplus::Image*>(0x20);
+    Gdiplus::Image* pressed = reinterpret_cast<Gdiplus::Image*>(0x30);
+    Gdiplus::Image* disabled = reinterpret_cast<Gdiplus::Image*>(0x40);
+    const ButtonPictureRefs pictures{normal, hover, pressed, disabled};
+    const struct {
+        BOOL enabled;
+        int state;
+        Gdiplus::Image* shown;
+    } cases[] = {
+        {TRUE, kButtonNormal, normal},
+        {TRUE, kButtonHover, hover},
+        {TRUE, kButtonPressed, pressed},
+        {TRUE, kButtonDisabled, nullptr},
+        {TRUE, 0, nullptr},
+        {FALSE, kButtonNormal, disabled},
+        {FALSE, kButtonHover, disabled},
+        {FALSE, kButtonPressed, disabled},
+        {FALSE, kButtonDisabled, disabled},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, ButtonPictureForState(pictures, c.enabled, c.state))
+            << c.enabled << " " << c.state;
+    EXPECT_TRUE(HasAllButtonPictures(pictures));
+    disabled = nullptr;
+    EXPECT_FALSE(HasAllButtonPictures(pictures));
+}
