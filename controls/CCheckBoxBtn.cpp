@@ -43,17 +43,11 @@ void CCheckBoxBtn::OnPaint() {
     CPaintDC dc(this);
     GetClientRect(&m_rcClient);
     const CRect client = m_rcClient;
-    if (!m_bmpMem.m_hObject) {
-        if (!m_dcMem.CreateCompatibleDC(&dc) ||
-            !m_bmpMem.CreateCompatibleBitmap(&dc, client.Width(), client.Height())) {
-            m_dcMem.DeleteDC();
-            m_bmpMem.DeleteObject();
-            return;
-        }
-    }
+    if (!m_bmpMem.m_hObject &&
+        !CreateMemoryFace(&dc, m_dcMem, m_bmpMem, client.Width(), client.Height()))
+        return;
     m_hOldBitmap = m_dcMem.SelectObject(m_bmpMem.m_hObject);
-    m_dcMem.FillRect(&m_rcClient, &m_brBack);
-    m_dcMem.SetBkMode(TRANSPARENT);
+    ClearFace(m_dcMem, m_rcClient, m_brBack);
 
     bool drawn = false;
     {
@@ -74,10 +68,7 @@ void CCheckBoxBtn::OnPaint() {
         m_rcClient.left = CheckCaptionLeft(m_rcClient, m_fScale);
         m_dcMem.DrawText(caption, &m_rcClient, DT_SINGLELINE | DT_VCENTER);
     }
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &m_dcMem, 0, 0, SRCCOPY);
-    if (m_pOldFont)
-        m_dcMem.SelectObject(m_pOldFont);
-    m_pOldFont = nullptr;
+    ShowFace(dc, m_dcMem, client, m_pOldFont);
     m_dcMem.SelectObject(m_hOldBitmap);
     m_hOldBitmap = nullptr;
 }

@@ -65,12 +65,10 @@ void CDrawStateInfoStatic::OnPaint() {
     const CRect client = m_rcClient;
     CDC memory;
     CBitmap bitmap;
-    if (!memory.CreateCompatibleDC(&dc) ||
-        !bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height()))
+    if (!CreateMemoryFace(&dc, memory, bitmap, client.Width(), client.Height()))
         return;
     ScopedSelect selectBitmap(memory, bitmap);
-    memory.FillRect(&m_rcClient, &m_brBack);
-    memory.SetBkMode(TRANSPARENT);
+    ClearFace(memory, m_rcClient, m_brBack);
 
     m_pOldFont = memory.SelectObject(&m_font);
     memory.SetTextColor(m_crText);
@@ -82,14 +80,6 @@ void CDrawStateInfoStatic::OnPaint() {
         DrawBackgroundCrop(graphics, m_pBkImage, m_rcClient, m_rcBkSrc);
     }
     const TextFormat format = StateInfoStaticFormat(m_nAlign);
-    if (format.measures) {
-        CRect block(m_rcClient.left, m_rcClient.top, m_rcClient.right, m_rcClient.top + 10);
-        memory.DrawText(text, &block, format.measureFlags);
-        m_rcClient.top += CentringOffset(client.Height(), block.Height());
-    }
-    memory.DrawText(text, &m_rcClient, format.drawFlags);
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
-    if (m_pOldFont)
-        memory.SelectObject(m_pOldFont);
-    m_pOldFont = nullptr;
+    DrawTextByFormat(memory, text, m_rcClient, client.Height(), format);
+    ShowFace(dc, memory, client, m_pOldFont);
 }

@@ -44,14 +44,12 @@ void CDrawTextStatic::OnPaint() {
     const CRect client = m_rcClient;
     CDC memory;
     CBitmap bitmap;
-    if (!memory.CreateCompatibleDC(&dc) ||
-        !bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height()))
+    if (!CreateMemoryFace(&dc, memory, bitmap, client.Width(), client.Height()))
         return;
     ScopedSelect selectBitmap(memory, bitmap);
     if (!m_brBack.m_hObject)
         m_brBack.CreateSolidBrush(m_crBack);
-    memory.FillRect(&m_rcClient, &m_brBack);
-    memory.SetBkMode(TRANSPARENT);
+    ClearFace(memory, m_rcClient, m_brBack);
 
     if (m_pBkImage) {
         Gdiplus::Graphics graphics(memory.m_hDC);
@@ -64,16 +62,7 @@ void CDrawTextStatic::OnPaint() {
     memory.SetTextColor(m_bHover ? m_crHover : m_crText);
 
     const TextFormat format = DrawTextStaticFormat(m_nAlign);
-    if (format.draws) {
-        if (format.measures) {
-            CRect block(m_rcClient.left, m_rcClient.top, m_rcClient.right, m_rcClient.top + 10);
-            memory.DrawText(text, &block, format.measureFlags);
-            m_rcClient.top += CentringOffset(client.Height(), block.Height());
-        }
-        memory.DrawText(text, &m_rcClient, format.drawFlags);
-    }
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
-    if (m_pOldFont)
-        memory.SelectObject(m_pOldFont);
-    m_pOldFont = nullptr;
+    if (format.draws)
+        DrawTextByFormat(memory, text, m_rcClient, client.Height(), format);
+    ShowFace(dc, memory, client, m_pOldFont);
 }

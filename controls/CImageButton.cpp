@@ -33,17 +33,11 @@ void CImageButton::EnableButton(BOOL bEnable) {
 
 void CImageButton::ComposeFace(CDC* pDC) {
     GetClientRect(&m_rcClient);
-    if (!m_bmpMem.m_hObject) {
-        if (!m_dcMem.CreateCompatibleDC(pDC) ||
-            !m_bmpMem.CreateCompatibleBitmap(pDC, m_rcClient.Width(), m_rcClient.Height())) {
-            m_dcMem.DeleteDC();
-            m_bmpMem.DeleteObject();
-            return;
-        }
-    }
+    if (!m_bmpMem.m_hObject &&
+        !CreateMemoryFace(pDC, m_dcMem, m_bmpMem, m_rcClient.Width(), m_rcClient.Height()))
+        return;
     m_hOldBitmap = m_dcMem.SelectObject(m_bmpMem.m_hObject);
-    m_dcMem.FillRect(&m_rcClient, &m_brBack);
-    m_dcMem.SetBkMode(TRANSPARENT);
+    ClearFace(m_dcMem, m_rcClient, m_brBack);
     {
         Gdiplus::Graphics graphics(m_dcMem.m_hDC);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);

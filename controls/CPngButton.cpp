@@ -21,11 +21,9 @@ void CPngButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     const CRect item = lpDrawItemStruct->rcItem;
     const CRect area(0, 0, item.Width(), item.Height());
     CDC target(lpDrawItemStruct->hDC); // the system's DC: used, never deleted
-    CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(&target, area.Width(), area.Height()))
-        return;
     CDC memory;
-    if (!memory.CreateCompatibleDC(&target))
+    CBitmap bitmap;
+    if (!CreateMemoryFace(&target, memory, bitmap, area.Width(), area.Height()))
         return;
     ScopedSelect selectBitmap(memory, bitmap);
 

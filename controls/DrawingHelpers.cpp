@@ -116,3 +116,33 @@ void ReleasePicture(Gdiplus::Image*& pImage) {
     delete pImage;
     pImage = nullptr;
 }
+
+BOOL CreateMemoryFace(CDC* pDC, CDC& dcMem, CBitmap& bmpMem, int nWidth, int nHeight) {
+    if (dcMem.CreateCompatibleDC(pDC) && bmpMem.CreateCompatibleBitmap(pDC, nWidth, nHeight))
+        return TRUE;
+    dcMem.DeleteDC();
+    bmpMem.DeleteObject();
+    return FALSE;
+}
+
+void ClearFace(CDC& dcMem, const CRect& rcClient, CBrush& brBack) {
+    dcMem.FillRect(&rcClient, &brBack);
+    dcMem.SetBkMode(TRANSPARENT);
+}
+
+void DrawTextByFormat(CDC& dc, const CString& text, CRect& rcText, int nClientHeight,
+                      const TextFormat& format) {
+    if (format.measures) {
+        CRect block(rcText.left, rcText.top, rcText.right, rcText.top + 10);
+        dc.DrawText(text, &block, format.measureFlags);
+        rcText.top += CentringOffset(nClientHeight, block.Height());
+    }
+    dc.DrawText(text, &rcText, format.drawFlags);
+}
+
+void ShowFace(CDC& target, CDC& dcMem, const CRect& rcClient, CFont*& pOldFont) {
+    target.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMem, 0, 0, SRCCOPY);
+    if (pOldFont)
+        dcMem.SelectObject(pOldFont);
+    pOldFont = nullptr;
+}

@@ -8,6 +8,7 @@
 // that picture's pixels, stretched over the client area so that the control looks transparent.
 #pragma once
 
+#include "controls/ControlGeometry.h"
 #include "controls/Gdiplus.h"
 #include "framework/Framework.h"
 
@@ -37,3 +38,18 @@ void DrawPicturePart(Gdiplus::Graphics& graphics, Gdiplus::Image* pImage, const 
 
 // Deletes a picture and nulls its pointer.
 void ReleasePicture(Gdiplus::Image*& pImage);
+
+// Creates a memory DC compatible with pDC and a bitmap of the given size for it, the off-screen
+// face of a control. FALSE when either fails; then neither is kept.
+BOOL CreateMemoryFace(CDC* pDC, CDC& dcMem, CBitmap& bmpMem, int nWidth, int nHeight);
+
+// Fills the face with the control's brush and lets text leave it showing through.
+void ClearFace(CDC& dcMem, const CRect& rcClient, CBrush& brBack);
+
+// Draws text into rcText as format says; a format that measures first has the text measured in
+// a block of rcText's width and moves rcText's top down to centre it in nClientHeight.
+void DrawTextByFormat(CDC& dc, const CString& text, CRect& rcText, int nClientHeight,
+                      const TextFormat& format);
+
+// Copies the finished face to the screen and puts the font it replaced back into the memory DC.
+void ShowFace(CDC& target, CDC& dcMem, const CRect& rcClient, CFont*& pOldFont);
