@@ -12,38 +12,69 @@ void ExpectRect(const CRect& expected, const CRect& actual, const char* what) {
     EXPECT_EQ(expected.bottom, actual.bottom) << what;
 }
 
-TEST(MainWindowLayout, At96Dpi) {
-    // Widths as the window font measures the two texts: 14 characters of 12 pixels, 4 of 12.
-    const MainWindowLayout l = ComputeMainWindowLayout(CRect(0, 0, 400, 600), 1.0f, 16 * 12, 48);
-    ExpectRect({368, 0, 394, 34}, l.close, "close");
-    ExpectRect({340, 0, 366, 34}, l.minimize, "minimise");
-    ExpectRect({188, 16, 328, 31}, l.version, "version");
-    ExpectRect({188, 16, 328, 31}, l.versionSource, "version source");
-    ExpectRect({77, 270, 323, 317}, l.detect, "detect");
-    ExpectRect({77, 270, 323, 317}, l.detectSource, "detect source");
-    // Exactly 400 wide: the unscaled branch, its source rectangle the button itself.
-    ExpectRect({50, 545, 108, 563}, l.moreTools, "more tools");
-    ExpectRect({50, 545, 108, 563}, l.moreToolsSource, "more tools source");
-    // q = 192 / 14 = 13: the box is 16 + 26 + 2 wide, the link 14 q and 6 to its right.
-    ExpectRect({8, 575, 52, 595}, l.checkBox, "check box");
-    ExpectRect({58, 575, 58 + 182, 595}, l.agreement, "agreement");
-    // w = 48 + 4 + 2 + 6 = 60, right edge 6 inside the client.
-    ExpectRect({334, 575, 394, 595}, l.feedback, "feedback");
-}
-
-TEST(MainWindowLayout, At120Dpi) {
-    const MainWindowLayout l = ComputeMainWindowLayout(CRect(0, 0, 499, 749), 1.25f, 16 * 15, 60);
-    ExpectRect({460, 0, 492, 42}, l.close, "close");
-    ExpectRect({424, 0, 456, 42}, l.minimize, "minimise");
-    ExpectRect({235, 20, 410, 38}, l.version, "version");
-    ExpectRect({96, 337, 403, 395}, l.detect, "detect");
-    ExpectRect({77, 270, 323, 317}, l.detectSource, "detect source");
-    ExpectRect({62, 681, 134, 703}, l.moreTools, "more tools");
-    ExpectRect({50, 545, 108, 563}, l.moreToolsSource, "more tools source");
-    // q = 240 / 14 = 17; the box is trunc(10 + 20 + 34 + 2) wide; tops trunc(749 - 31.25).
-    ExpectRect({10, 717, 66, 742}, l.checkBox, "check box");
-    ExpectRect({72, 717, 72 + 238, 742}, l.agreement, "agreement");
-    ExpectRect({499 - 73 - 6, 717, 499 - 6, 742}, l.feedback, "feedback");
+TEST(MainWindowLayout, ControlRectanglesAtTheScalesUsersRun) {
+    struct Case {
+        const char* name;
+        CRect client;
+        float scale;
+        int consentWidth, feedbackWidth; // as the window font measures the two texts
+        MainWindowLayout expected;
+    } cases[] = {
+        // 96 dpi, 14 + 2 characters of 12 pixels: q = 192 / 14 = 13, so the box is 16 + 26 + 2
+        // wide, the link 14 q and 6 to its right; w = 48 + 4 + 2 + 6 = 60, 6 inside the client.
+        // Exactly 400 wide: more tools takes the unscaled branch, its source the button itself.
+        {"96 dpi",
+         CRect(0, 0, 400, 600),
+         1.0f,
+         16 * 12,
+         48,
+         {{368, 0, 394, 34},
+          {340, 0, 366, 34},
+          {188, 16, 328, 31},
+          {77, 270, 323, 317},
+          {50, 545, 108, 563},
+          {8, 575, 52, 595},
+          {58, 575, 58 + 182, 595},
+          {334, 575, 394, 595},
+          {188, 16, 328, 31},
+          {77, 270, 323, 317},
+          {50, 545, 108, 563}}},
+        // 120 dpi: q = 240 / 14 = 17, the box trunc(10 + 20 + 34 + 2) wide, tops trunc(749
+        // - 31.25).
+        {"120 dpi",
+         CRect(0, 0, 499, 749),
+         1.25f,
+         16 * 15,
+         60,
+         {{460, 0, 492, 42},
+          {424, 0, 456, 42},
+          {235, 20, 410, 38},
+          {96, 337, 403, 395},
+          {62, 681, 134, 703},
+          {10, 717, 66, 742},
+          {72, 717, 72 + 238, 742},
+          {499 - 73 - 6, 717, 499 - 6, 742},
+          {188, 16, 328, 31},
+          {77, 270, 323, 317},
+          {50, 545, 108, 563}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MainWindowLayout l =
+            ComputeMainWindowLayout(c.client, c.scale, c.consentWidth, c.feedbackWidth);
+        const MainWindowLayout& e = c.expected;
+        ExpectRect(e.close, l.close, "close");
+        ExpectRect(e.minimize, l.minimize, "minimise");
+        ExpectRect(e.version, l.version, "version");
+        ExpectRect(e.detect, l.detect, "detect");
+        ExpectRect(e.moreTools, l.moreTools, "more tools");
+        ExpectRect(e.checkBox, l.checkBox, "check box");
+        ExpectRect(e.agreement, l.agreement, "agreement");
+        ExpectRect(e.feedback, l.feedback, "feedback");
+        ExpectRect(e.versionSource, l.versionSource, "version source");
+        ExpectRect(e.detectSource, l.detectSource, "detect source");
+        ExpectRect(e.moreToolsSource, l.moreToolsSource, "more tools source");
+    }
 }
 
 TEST(MainWindowLayout, LongerConsentTextWidensBoxAndLinkAndMovesTheLink) {
